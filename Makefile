@@ -1,0 +1,53 @@
+# The two everyday commands: `make run` and `make test`. Both install what is missing first.
+BUILD       ?= build
+ASAN_BUILD  ?= build-asan
+FUZZ_BUILD  ?= build-fuzz
+BUILD_TYPE  ?= RelWithDebInfo
+WERROR      ?= OFF
+JOBS        ?= $(shell nproc)
+CMAKE_FLAGS  = -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVARNEL_WERROR=$(WERROR)
+
+.PHONY: all deps configure build test test-asan run screenshots bench fuzz format clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) > /dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+# Every test of the full build, then the core and device tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer.
+test: build
+	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory test-asan
+
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DVARNEL_SANITIZE=ON \
+	    -DVARNEL_WITH_UI=OFF -DVARNEL_WITH_BENCH=OFF > /dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -L core
+
+run: build
+	@bash scripts/run.sh $(BUILD)/bin
+
+screenshots: build
+	@bash scripts/screenshots.sh $(BUILD)
+
+bench: build
+	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; "$$b"; done
+
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DVARNEL_WITH_FUZZ=ON -DVARNEL_WITH_UI=OFF -DVARNEL_WITH_BENCH=OFF > /dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	@rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,10 @@
+# Compiler warnings and sanitizers shared by every target of the project.
+add_compile_options(-Wall -Wextra -Wpedantic)
+if(VARNEL_WERROR)
+    add_compile_options(-Werror)
+endif()
+if(VARNEL_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
+                        -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
