@@ -1,0 +1,49 @@
+// The state one exchange shares with the library's callback thread: whether an
+// answer is awaited, where it goes, how much of it fits, how much arrived, and
+// the auto-reset "answer arrived" signal.
+//
+// All of it is guarded by one mutex, so the callback can never copy into an
+// answer buffer after the exchange has given up on it and returned.
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <span>
+
+namespace devicelink {
+
+class ExchangeState {
+public:
+    enum class WaitResult { Answered, TimedOut };
+
+    bool isPending() const;
+
+    // Publishes where the next answer goes, resets the signal and sets pending.
+    void publish(std::uint8_t *answer, std::uint32_t capacity);
+
+    void clearPending();
+
+    // Waits for the signal; an answer ends the pending state, so nothing more
+    // is copied into the buffer while the exchange examines it.
+    WaitResult waitForAnswer(std::chrono::milliseconds timeout);
+
+    // Called by the callback thread: copies at most the published capacity
+    // while pending, records the copied length and signals. Returns false
+    // (dropping the data) when nothing is pending.
+    bool deliver(std::span<const std::uint8_t> data);
+
+    std::uint32_t receivedLength() const;
+
+private:
+    mutable std::mutex mutex_;
+    std::condition_variable answered_;
+    bool pending_ = false;
+    bool signalled_ = false;
+    std::uint8_t *answer_ = nullptr;
+    std::uint32_t capacity_ = 0;
+    std::uint32_t received_ = 0;
+};
+
+}  // namespace devicelink
