@@ -34,6 +34,8 @@ public:
     const std::filesystem::path &storeFile() const { return storeFile_; }
 
 private:
+    bool writeData(std::u16string_view keyPath, std::u16string_view name, const std::string &data);
+
     std::filesystem::path storeFile_;
     mutable std::mutex mutex_;
 };

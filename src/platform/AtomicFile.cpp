@@ -1,0 +1,107 @@
+#include "AtomicFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <mutex>
+#include <random>
+
+namespace platform {
+namespace {
+
+std::mutex checkpointMutex;
+AtomicWriteCheckpoint checkpoint;
+
+bool passCheckpoint(const std::filesystem::path &temporary) {
+    std::lock_guard lock(checkpointMutex);
+    return !checkpoint || checkpoint(temporary);
+}
+
+std::filesystem::path resolveLinks(const std::filesystem::path &file) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(file, error)) return file;
+    auto target = std::filesystem::weakly_canonical(file, error);
+    return error ? file : target;
+}
+
+// A name no other writer uses: pid, a counter and a random number.
+std::filesystem::path temporaryNameFor(const std::filesystem::path &file) {
+    static std::atomic<unsigned> counter{0};
+    thread_local std::mt19937 random{std::random_device{}()};
+    const auto suffix = ".tmp." + std::to_string(getpid()) + "." +
+                        std::to_string(counter.fetch_add(1)) + "." + std::to_string(random());
+    auto name = file;
+    name += suffix;
+    return name;
+}
+
+bool writeAll(int fd, std::string_view contents) {
+    while (!contents.empty()) {
+        const ssize_t written = ::write(fd, contents.data(), contents.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        contents.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+void syncFolder(const std::filesystem::path &folder) {
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// Writes the temporary file; it takes the permission bits of the file it replaces,
+// or the default bits under the process umask for a new file.
+bool writeTemporary(const std::filesystem::path &temporary, const std::filesystem::path &target,
+                    std::string_view contents) {
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    struct stat existing {};
+    bool ok = true;
+    if (::stat(target.c_str(), &existing) == 0) ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
+    ok = ok && writeAll(fd, contents) && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    return ok;
+}
+
+}  // namespace
+
+std::optional<std::string> readWholeFile(const std::filesystem::path &file) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    std::string contents;
+    char buffer[16384];
+    ssize_t got = 0;
+    while ((got = ::read(fd, buffer, sizeof buffer)) != 0) {
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) break;
+        contents.append(buffer, static_cast<std::size_t>(got));
+    }
+    ::close(fd);
+    if (got < 0) return std::nullopt;
+    return contents;
+}
+
+bool writeFileAtomically(const std::filesystem::path &file, std::string_view contents) {
+    const auto target = resolveLinks(file);
+    const auto temporary = temporaryNameFor(target);
+    if (!writeTemporary(temporary, target, contents) || !passCheckpoint(temporary) ||
+        ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    syncFolder(target.parent_path());
+    return true;
+}
+
+void setAtomicWriteCheckpoint(AtomicWriteCheckpoint newCheckpoint) {
+    std::lock_guard lock(checkpointMutex);
+    checkpoint = std::move(newCheckpoint);
+}
+
+}  // namespace platform

@@ -1,0 +1,96 @@
+#include "IniFile.h"
+
+#include <climits>
+#include <mutex>
+
+#include "AtomicFile.h"
+#include "IniDocument.h"
+#include "Utf.h"
+
+namespace platform {
+namespace {
+
+// Serialises read-modify-write cycles on INI files within the process.
+std::mutex &writeMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+IniDocument loadDocument(const std::filesystem::path &file) {
+    const auto bytes = readWholeFile(file);
+    return bytes ? IniDocument::parse(*bytes) : IniDocument{};
+}
+
+// Cuts to at most bufferSize - 1 units without leaving half of a surrogate pair.
+std::u16string cutToBuffer(std::u16string text, std::size_t bufferSize) {
+    const std::size_t limit = bufferSize == 0 ? 0 : bufferSize - 1;
+    if (text.size() <= limit) return text;
+    std::size_t length = limit;
+    if (length > 0 && text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF) --length;
+    text.resize(length);
+    return text;
+}
+
+// Leading blanks, an optional sign, then decimal digits; saturates at the int range.
+std::optional<int> parseLeadingInt(std::u16string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size() && (text[pos] == u' ' || text[pos] == u'\t')) ++pos;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == u'-' || text[pos] == u'+')) {
+        negative = text[pos] == u'-';
+        ++pos;
+    }
+    long long magnitude = 0;
+    bool anyDigit = false;
+    for (; pos < text.size() && text[pos] >= u'0' && text[pos] <= u'9'; ++pos) {
+        anyDigit = true;
+        if (magnitude <= static_cast<long long>(INT_MAX) + 1)
+            magnitude = magnitude * 10 + (text[pos] - u'0');
+    }
+    if (!anyDigit) return std::nullopt;
+    const long long value = negative ? -magnitude : magnitude;
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+}
+
+template <typename Edit>
+bool editFile(const std::filesystem::path &file, Edit edit) {
+    std::lock_guard lock(writeMutex());
+    auto document = loadDocument(file);
+    if (!edit(document)) return false;
+    return writeFileAtomically(file, document.serialize());
+}
+
+}  // namespace
+
+std::u16string readIniString(const std::filesystem::path &file, std::u16string_view section,
+                             std::u16string_view key, std::u16string_view fallback,
+                             std::size_t bufferSize) {
+    const auto document = loadDocument(file);
+    const auto value = document.find(section, key);
+    return cutToBuffer(value ? fromUtf8(*value) : std::u16string(fallback), bufferSize);
+}
+
+int readIniInt(const std::filesystem::path &file, std::u16string_view section,
+               std::u16string_view key, int fallback) {
+    const auto text = readIniString(file, section, key, u"", kIniShortBuffer);
+    if (text.empty()) return fallback;
+    return parseLeadingInt(text).value_or(0);
+}
+
+bool writeIniString(const std::filesystem::path &file, std::u16string_view section,
+                    std::u16string_view key, std::u16string_view value) {
+    const auto utf8Value = toUtf8(value);
+    return editFile(file,
+                    [&](IniDocument &document) { return document.set(section, key, utf8Value); });
+}
+
+bool deleteIniKey(const std::filesystem::path &file, std::u16string_view section,
+                  std::u16string_view key) {
+    std::error_code error;
+    if (!std::filesystem::exists(file, error)) return !error;
+    return editFile(file, [&](IniDocument &document) { return document.remove(section, key); });
+}
+
+}  // namespace platform
