@@ -1,0 +1,127 @@
+#include "ui/skin/CBaseDialog.h"
+
+#include <QAbstractButton>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+
+#include "platform/IniFile.h"
+#include "ui/skin/SkinPath.h"
+#include "ui/skin/SkinPicture.h"
+#include "ui/skin/WindowShape.h"
+#include "ui/skin/layout/RelabelMessage.h"
+#include "ui/skin/layout/SkinRect.h"
+
+CBaseDialog::CBaseDialog(QWidget *parent, const QString &skinIniPath, const QString &imageFolder)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      skinIniPath_(skinIniPath),
+      imageFolder_(imageFolder) {
+    // The background picture covers the whole window: nothing is erased first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setAutoFillBackground(false);
+}
+
+QString CBaseDialog::screenValue(const QString &key, const QString &fallback) const {
+    return QString::fromStdU16String(platform::readIniString(
+        skin::toPath(skinIniPath_), skin::kScreenSection, key.toStdU16String(),
+        fallback.toStdU16String(), platform::kIniLongBuffer));
+}
+
+void CBaseDialog::applySkin() {
+    applyingSkin_ = true;
+    const QString backgroundName = screenValue(QStringLiteral("Main"), QString());
+    const QString maskName = screenValue(QStringLiteral("Mask"), backgroundName);
+    background_ = skin::loadSkinPictureOrExit(skin::skinFilePath(imageFolder_, backgroundName));
+    mask_ = skin::loadSkinPictureOrExit(skin::skinFilePath(imageFolder_, maskName));
+    setFixedSize(background_.size());
+    shape_ = skin::windowShapeFromMask(mask_);
+    if (shape_.isEmpty()) {
+        clearMask();
+    } else {
+        setMask(shape_);
+    }
+    applyingSkin_ = false;
+}
+
+void CBaseDialog::registerControl(int id, QWidget *widget) {
+    controls_.insert(id, widget);
+    if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+        connect(button, &QAbstractButton::clicked, this, [this, id] { emit controlClicked(id); });
+    }
+}
+
+bool CBaseDialog::clickControl(int id) {
+    auto *button = qobject_cast<QAbstractButton *>(control(id));
+    if (!button || !button->isEnabled()) return false;
+    button->click();
+    return true;
+}
+
+bool CBaseDialog::handleMessage(std::uint32_t message, std::uint64_t firstParameter,
+                                std::int64_t secondParameter) {
+    if (!skin::isRelabelRequest(message, firstParameter)) return false;
+    relabel(static_cast<int>(secondParameter));
+    return true;
+}
+
+void CBaseDialog::onInitDialog() {
+    applySkin();
+}
+
+void CBaseDialog::relabel(int) {}
+
+void CBaseDialog::releasePictures() {
+    background_ = QImage();
+    mask_ = QImage();
+}
+
+void CBaseDialog::accept() {
+    releasePictures();
+    QDialog::accept();
+}
+
+void CBaseDialog::done(int result) {
+    initialised_ = false;
+    QDialog::done(result);
+}
+
+void CBaseDialog::showEvent(QShowEvent *event) {
+    if (!initialised_) {
+        initialised_ = true;
+        onInitDialog();
+    }
+    QDialog::showEvent(event);
+}
+
+void CBaseDialog::paintEvent(QPaintEvent *) {
+    if (background_.isNull()) return;
+    QPainter painter(this);
+    painter.drawImage(QPoint(0, 0), background_);
+}
+
+void CBaseDialog::mousePressEvent(QMouseEvent *event) {
+    // Only presses that reach the dialog itself land here: a press on a control is
+    // taken by the control, so any other point drags the window.
+    if (event->button() != Qt::LeftButton) {
+        QDialog::mousePressEvent(event);
+        return;
+    }
+    QWindow *window = windowHandle();
+    if (window && window->startSystemMove()) return;
+    dragging_ = true;
+    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void CBaseDialog::mouseMoveEvent(QMouseEvent *event) {
+    if (dragging_ && (event->buttons() & Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - dragOffset_);
+        return;
+    }
+    QDialog::mouseMoveEvent(event);
+}
+
+void CBaseDialog::mouseReleaseEvent(QMouseEvent *event) {
+    dragging_ = false;
+    QDialog::mouseReleaseEvent(event);
+}

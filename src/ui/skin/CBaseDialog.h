@@ -1,0 +1,84 @@
+// The base of every skinned window: a borderless dialog drawn from a background
+// picture, shaped by a mask picture, dragged by any point that is not a control,
+// with its controls found and clicked by their ids.
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+#include <QImage>
+#include <QPoint>
+#include <QRegion>
+#include <QString>
+#include <cstdint>
+
+class QAbstractButton;
+
+class CBaseDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    // `skinIniPath` is the window's skin file; `imageFolder` the folder its picture
+    // names are relative to.
+    CBaseDialog(QWidget *parent, const QString &skinIniPath, const QString &imageFolder);
+
+    const QString &skinIniPath() const { return skinIniPath_; }
+    const QString &imageFolder() const { return imageFolder_; }
+
+    // Reads [SCREEN] "Main" and "Mask" (default: the background), loads both
+    // pictures (ending the process when one cannot be loaded), sizes the window to
+    // the background and shapes it from the mask. Runs on every initialisation.
+    void applySkin();
+    bool isApplyingSkin() const { return applyingSkin_; }
+    const QImage &background() const { return background_; }
+    // The shape taken from the mask; empty when the window stays rectangular.
+    const QRegion &windowShape() const { return shape_; }
+
+    // Controls by id. A registered button reports its clicks through controlClicked.
+    void registerControl(int id, QWidget *control);
+    QWidget *control(int id) const { return controls_.value(id, nullptr); }
+    template <typename T>
+    T *controlAs(int id) const {
+        return qobject_cast<T *>(control(id));
+    }
+    // Clicks a registered, enabled button as the user would; false when there is none.
+    bool clickControl(int id);
+
+    // Private window messages. The base handles the relabel message and ignores
+    // every other; windows extend it. Returns whether the message was handled.
+    virtual bool handleMessage(std::uint32_t message, std::uint64_t firstParameter,
+                               std::int64_t secondParameter);
+
+    void accept() override;
+    void done(int result) override;
+
+signals:
+    void controlClicked(int id);
+
+protected:
+    // Called once each time the window is shown after being created or closed:
+    // the window builds its controls' state here. The base applies the skin.
+    virtual void onInitDialog();
+    // Sets every text of the window's controls for the language index.
+    virtual void relabel(int languageIndex);
+
+    void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QString screenValue(const QString &key, const QString &fallback) const;
+    void releasePictures();
+
+    QString skinIniPath_;
+    QString imageFolder_;
+    QImage background_;
+    QImage mask_;
+    QRegion shape_;
+    bool applyingSkin_ = false;
+    bool initialised_ = false;
+    bool dragging_ = false;
+    QPoint dragOffset_;
+    QHash<int, QWidget *> controls_;
+};

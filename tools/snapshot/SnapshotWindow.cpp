@@ -1,0 +1,115 @@
+#include "SnapshotWindow.h"
+
+#include <QFileInfo>
+
+#include "platform/IniDocument.h"
+#include "ui/skin/CPngButton.h"
+#include "ui/skin/ColorStatic.h"
+#include "ui/skin/SkinPicture.h"
+#include "ui/skin/SkinPlacement.h"
+#include "ui/skin/layout/LanguageText.h"
+#include "ui/skin/layout/SkinRect.h"
+
+#include <QFile>
+
+namespace snapshot {
+namespace {
+
+QString languageText(const TextRequest &request) {
+    return QString::fromStdU16String(skin::lookupSectionText(request.section.toStdU16String(),
+                                                             request.textKey.toStdU16String(), 0));
+}
+
+// The look the skinned windows give their captioned buttons: white, grey when disabled.
+skin::CaptionStyle windowCaptionStyle() {
+    skin::CaptionStyle style;
+    style.drawCaption = true;
+    style.pointSize = 10;
+    style.face = QStringLiteral("Arial Unicode MS");
+    style.colors = {Qt::white, Qt::white, Qt::white, QColor(0x7F, 0x7F, 0x7F), Qt::white};
+    return style;
+}
+
+void showLook(CPngButton &button, CPngButton::Look look) {
+    using Look = CPngButton::Look;
+    if (look == Look::Disabled) button.setEnabled(false);
+    if (look == Look::Selected) button.setSelected(true);
+    if (look == Look::Down) button.setDown(true);
+    if (look == Look::Over) {
+        // The over look follows the pointer; show it by giving the over picture as normal.
+        skin::ButtonPictures pictures = button.pictures();
+        pictures.normal = pictures.over;
+        button.setPictures(pictures);
+    }
+}
+
+}  // namespace
+
+SnapshotWindow::SnapshotWindow(const Options &options)
+    : CBaseDialog(nullptr, options.skinFile, QFileInfo(options.skinFile).absolutePath()),
+      options_(options) {}
+
+skin::ButtonPictures SnapshotWindow::loadButtonPictures() const {
+    if (options_.pictures.isEmpty()) {
+        return skin::ButtonPictures::single(skin::renderStatePicture(background(), size()));
+    }
+    const std::vector<QImage> loaded = skin::loadPictureSetOrExit(imageFolder(), options_.pictures);
+    std::vector<skin::StatePicture> states;
+    for (const QImage &picture : loaded)
+        states.push_back(skin::renderStatePicture(picture, size()));
+    return {states[0], states[1], states[2], states[3], states[4]};
+}
+
+QStringList SnapshotWindow::buttonKeys() const {
+    QStringList keys;
+    if (options_.allButtons) {
+        QFile file(skinIniPath());
+        if (file.open(QIODevice::ReadOnly)) {
+            const QByteArray bytes = file.readAll();
+            const auto document =
+                platform::IniDocument::parse(std::string_view(bytes.constData(), bytes.size()));
+            for (const std::u16string &key : document.keyNames(skin::kButtonInfoSection)) {
+                keys << QString::fromStdU16String(key);
+            }
+        }
+    }
+    for (const ButtonRequest &request : options_.buttons) keys << request.key;
+    for (const TextRequest &caption : options_.captions) keys << caption.key;
+    keys.removeDuplicates();
+    return keys;
+}
+
+CPngButton *SnapshotWindow::placeButton(const QString &key, const skin::ButtonPictures &pictures) {
+    auto *button = new CPngButton(nextId_++, this);
+    skin::placeImageButton(*button, skinIniPath(), skin::kButtonInfoSection, key.toStdU16String(),
+                           pictures);
+    registerControl(button->controlId(), button);
+    return button;
+}
+
+void SnapshotWindow::placeLabel(const TextRequest &label) {
+    auto *control = new ColorStatic(nextId_++, this);
+    skin::placeControl(*control, skinIniPath(), skin::kButtonInfoSection,
+                       label.key.toStdU16String());
+    control->setText(languageText(label));
+    control->setFontHeight(std::max(10, control->height() - 4));
+    registerControl(control->controlId(), control);
+}
+
+void SnapshotWindow::onInitDialog() {
+    CBaseDialog::onInitDialog();
+    const skin::ButtonPictures pictures = loadButtonPictures();
+    QHash<QString, CPngButton *> placed;
+    for (const QString &key : buttonKeys()) placed.insert(key, placeButton(key, pictures));
+    for (const ButtonRequest &request : options_.buttons) {
+        showLook(*placed.value(request.key), request.look);
+    }
+    for (const TextRequest &caption : options_.captions) {
+        CPngButton *button = placed.value(caption.key);
+        button->setText(languageText(caption));
+        button->setCaptionStyle(windowCaptionStyle());
+    }
+    for (const TextRequest &label : options_.labels) placeLabel(label);
+}
+
+}  // namespace snapshot
