@@ -1,0 +1,34 @@
+// The single-instance mark: a per-user lock named after the instance mutex name.
+// The first process that takes it is the first instance; the lock is held until
+// release() or the end of the process (the kernel drops it even after a crash).
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace platform {
+
+class InstanceLock {
+public:
+    // Locks <folder>/<name>.lock (the folder is usually runtimeFolder()).
+    InstanceLock(std::filesystem::path folder, const std::string &name);
+    ~InstanceLock();
+    InstanceLock(const InstanceLock &) = delete;
+    InstanceLock &operator=(const InstanceLock &) = delete;
+
+    // True when this process holds the lock: no other instance runs.
+    bool held() const { return fd_ >= 0; }
+    // True when another process holds it. Neither held() nor heldElsewhere() means the
+    // lock file could not be opened (no usable folder).
+    bool heldElsewhere() const { return heldElsewhere_; }
+    void release();
+
+    const std::filesystem::path &lockFile() const { return lockFile_; }
+
+private:
+    std::filesystem::path lockFile_;
+    int fd_ = -1;
+    bool heldElsewhere_ = false;
+};
+
+}  // namespace platform

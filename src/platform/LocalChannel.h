@@ -1,0 +1,49 @@
+// The local socket through which a second instance reaches the first one: the
+// first instance listens, a later one sends a command word ("OPEN", "KILL") and
+// waits until the first has handled it. Only processes of the same user are heard.
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <thread>
+
+namespace platform {
+
+inline constexpr std::size_t kMaxChannelCommand = 32;
+
+class LocalChannelServer {
+public:
+    // Called on the server's own thread, one command at a time; the sender waits
+    // until it returns.
+    using Handler = std::function<void(const std::string &command)>;
+
+    // Listens on socketPath. A socket file left by a crashed instance is replaced,
+    // so only the holder of the instance lock may create a server.
+    LocalChannelServer(std::filesystem::path socketPath, Handler handler);
+    ~LocalChannelServer();
+    LocalChannelServer(const LocalChannelServer &) = delete;
+    LocalChannelServer &operator=(const LocalChannelServer &) = delete;
+
+    bool listening() const { return listenFd_ >= 0; }
+
+private:
+    void serve();
+    void handleClient(int client);
+
+    std::filesystem::path socketPath_;
+    Handler handler_;
+    int listenFd_ = -1;
+    int stopPipe_[2] = {-1, -1};
+    std::thread thread_;
+};
+
+// Sends one command (1..32 printable characters) and waits up to timeout until it
+// has been handled. False when nobody listens, the command is refused or the
+// wait runs out.
+bool sendChannelCommand(const std::filesystem::path &socketPath, std::string_view command,
+                        std::chrono::milliseconds timeout = std::chrono::seconds(10));
+
+}  // namespace platform

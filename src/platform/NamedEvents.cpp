@@ -1,0 +1,46 @@
+#include "NamedEvents.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace platform {
+namespace {
+
+constexpr std::size_t kMaxNameLength = 250;  // NAME_MAX minus the "sem." prefix
+
+}  // namespace
+
+NamedEventSet::~NamedEventSet() {
+    closeAll();
+}
+
+std::string NamedEventSet::systemName(const std::string &name) {
+    return "/" + name + "." + std::to_string(::getuid());
+}
+
+bool NamedEventSet::create(const std::string &name) {
+    if (name.empty() || name.find('/') != std::string::npos) return false;
+    const auto fullName = systemName(name);
+    if (fullName.size() > kMaxNameLength) return false;
+    bool created = true;
+    sem_t *semaphore = ::sem_open(fullName.c_str(), O_CREAT | O_EXCL, 0600, 0);
+    if (semaphore == SEM_FAILED && errno == EEXIST) {
+        created = false;
+        semaphore = ::sem_open(fullName.c_str(), 0);
+    }
+    if (semaphore == SEM_FAILED) return false;
+    events_.push_back({semaphore, fullName, created});
+    return true;
+}
+
+void NamedEventSet::closeAll() {
+    for (const auto &event : events_) {
+        ::sem_close(event.semaphore);
+        if (event.created) ::sem_unlink(event.systemName.c_str());
+    }
+    events_.clear();
+}
+
+}  // namespace platform
