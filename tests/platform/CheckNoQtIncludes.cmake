@@ -1,0 +1,26 @@
+# Fails when a C or C++ source under one of the given folders includes a Qt header.
+# Usage: cmake -DROOT=<source root> -DFOLDERS="a;b" -P CheckNoQtIncludes.cmake
+# A folder that does not exist yet is skipped; at least one must exist.
+set(qt_include "#[ \t]*include[ \t]*[<\"](Q[A-Z][A-Za-z0-9]*|Qt[A-Za-z0-9]*/[^>\"]*|qt[a-z0-9]*\\.h)[>\"]")
+set(found_folder FALSE)
+set(offenders "")
+foreach(folder IN LISTS FOLDERS)
+    if(NOT IS_DIRECTORY "${ROOT}/${folder}")
+        continue()
+    endif()
+    set(found_folder TRUE)
+    file(GLOB_RECURSE sources "${ROOT}/${folder}/*.h" "${ROOT}/${folder}/*.hpp"
+         "${ROOT}/${folder}/*.c" "${ROOT}/${folder}/*.cpp")
+    foreach(source IN LISTS sources)
+        file(STRINGS "${source}" lines REGEX "${qt_include}")
+        foreach(line IN LISTS lines)
+            string(APPEND offenders "${source}: ${line}\n")
+        endforeach()
+    endforeach()
+endforeach()
+if(NOT found_folder)
+    message(FATAL_ERROR "none of the folders exists: ${FOLDERS}")
+endif()
+if(offenders)
+    message(FATAL_ERROR "Qt headers included below the user-interface layer:\n${offenders}")
+endif()
