@@ -31,7 +31,8 @@ ColourBlock KeyColourTable::block(int profile) const {
 
 void KeyColourTable::recomputeBaseFlags(Colour baseColour) {
     for (auto &profile : entries_)
-        forEachColouredSlot([&](int slot) { profile[slot].baseFlag = profile[slot].colour == baseColour; });
+        forEachColouredSlot(
+            [&](int slot) { profile[slot].baseFlag = profile[slot].colour == baseColour; });
 }
 
 }  // namespace lighting

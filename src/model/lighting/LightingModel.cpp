@@ -16,14 +16,25 @@ constexpr std::u16string_view kViewKey = u"DengCheck";
 // The modes whose colour choice byte follows the mode byte on selection.
 bool selectionWritesColourChoice(int code) {
     switch (code) {
-    case 1: case 2: case 3: case 5: case 7: case 8: case 9: case 13: case 14: case 15:
-        return true;
-    default:
-        return false;
+        case 1:
+        case 2:
+        case 3:
+        case 5:
+        case 7:
+        case 8:
+        case 9:
+        case 13:
+        case 14:
+        case 15:
+            return true;
+        default:
+            return false;
     }
 }
 
-bool isSupportedCode(int code) { return (code >= 1 && code <= 18) || code == kUserMode; }
+bool isSupportedCode(int code) {
+    return (code >= 1 && code <= 18) || code == kUserMode;
+}
 
 std::vector<std::uint8_t> colourBytes(Colour colour) {
     return {redOf(colour), greenOf(colour), blueOf(colour)};

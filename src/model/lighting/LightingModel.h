@@ -19,8 +19,8 @@
 namespace lighting {
 
 struct LightingPaths {
-    std::filesystem::path settingsFile;    // per-user tvkb.ini
-    std::filesystem::path userModeFolder;  // holds UserDengColor_<p>.userd
+    std::filesystem::path settingsFile;      // per-user tvkb.ini
+    std::filesystem::path userModeFolder;    // holds UserDengColor_<p>.userd
     std::filesystem::path userModeTemplate;  // factory user-mode file
 };
 
@@ -63,7 +63,9 @@ public:
     int selectedModeIndex() const { return selectedModeIndex_; }
     const KeyColourTable &keyColours() const { return keyColours_; }
     const ParamRecord &record(int profile) const;
-    const std::array<std::u16string, kUserModeSlots> &userModeNames() const { return userModeNames_; }
+    const std::array<std::u16string, kUserModeSlots> &userModeNames() const {
+        return userModeNames_;
+    }
     UserModeFile userModeFile() const;
 
 private:

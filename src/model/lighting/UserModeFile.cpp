@@ -17,11 +17,17 @@ constexpr std::u16string_view kToolKey = u"tool";
 constexpr std::u16string_view kBaseColourKey = u"jcolor";
 constexpr std::u16string_view kBrushColourKey = u"color";
 
-std::u16string ascii(const std::string &text) { return std::u16string(text.begin(), text.end()); }
+std::u16string ascii(const std::string &text) {
+    return std::u16string(text.begin(), text.end());
+}
 
-std::u16string decimal(int value) { return ascii(std::to_string(value)); }
+std::u16string decimal(int value) {
+    return ascii(std::to_string(value));
+}
 
-std::u16string slotSection(int slot) { return u"Mode" + decimal(slot); }
+std::u16string slotSection(int slot) {
+    return u"Mode" + decimal(slot);
+}
 
 // Reads up to N comma-separated decimal numbers; a field that does not start
 // with a number reads as 0, as do fields that are missing.
@@ -44,7 +50,9 @@ std::array<int, N> parseNumbers(std::u16string_view text) {
     return numbers;
 }
 
-std::uint8_t channel(int value) { return std::uint8_t(std::clamp(value, 0, 255)); }
+std::uint8_t channel(int value) {
+    return std::uint8_t(std::clamp(value, 0, 255));
+}
 
 Colour colourOfText(std::u16string_view text) {
     auto n = parseNumbers<3>(text);
@@ -68,7 +76,9 @@ UserKeyColour keyColourOfText(std::u16string_view text) {
     return {makeColour(channel(n[0]), channel(n[1]), channel(n[2])), n[3] != 0};
 }
 
-bool validSlot(int slot) { return slot >= 0 && slot < kUserModeSlots; }
+bool validSlot(int slot) {
+    return slot >= 0 && slot < kUserModeSlots;
+}
 
 }  // namespace
 
@@ -98,8 +108,10 @@ UserModeTools UserModeFile::tools(int slot) const {
     std::u16string section = slotSection(slot);
     UserModeTools tools;
     tools.brush = platform::readIniInt(file_, section, kToolKey, 0) == 1 ? 1 : 0;
-    tools.baseColour = colourOfText(platform::readIniString(file_, section, kBaseColourKey, u"0,0,0"));
-    tools.brushColour = colourOfText(platform::readIniString(file_, section, kBrushColourKey, u"0,0,0"));
+    tools.baseColour =
+        colourOfText(platform::readIniString(file_, section, kBaseColourKey, u"0,0,0"));
+    tools.brushColour =
+        colourOfText(platform::readIniString(file_, section, kBrushColourKey, u"0,0,0"));
     return tools;
 }
 
@@ -107,8 +119,10 @@ bool UserModeFile::setTools(int slot, const UserModeTools &tools) const {
     if (!validSlot(slot)) return false;
     std::u16string section = slotSection(slot);
     bool written = platform::writeIniString(file_, section, kToolKey, decimal(tools.brush));
-    written &= platform::writeIniString(file_, section, kBaseColourKey, textOfColour(tools.baseColour));
-    written &= platform::writeIniString(file_, section, kBrushColourKey, textOfColour(tools.brushColour));
+    written &=
+        platform::writeIniString(file_, section, kBaseColourKey, textOfColour(tools.baseColour));
+    written &=
+        platform::writeIniString(file_, section, kBrushColourKey, textOfColour(tools.brushColour));
     return written;
 }
 
@@ -123,7 +137,8 @@ std::array<UserKeyColour, kSlotCount> UserModeFile::keyColours(int slot) const {
     std::u16string section = slotSection(slot);
     for (int keySlot = 0; keySlot < kSlotCount; ++keySlot) {
         auto value = document.find(section, decimal(keySlot));
-        std::u16string text = value ? ascii(std::string(*value)) : std::u16string(kDefaultKeyColour);
+        std::u16string text =
+            value ? ascii(std::string(*value)) : std::u16string(kDefaultKeyColour);
         entries[keySlot] = keyColourOfText(text);
     }
     return entries;

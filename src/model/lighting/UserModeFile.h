@@ -8,8 +8,8 @@
 #include <array>
 #include <filesystem>
 #include <span>
-#include <utility>
 #include <string>
+#include <utility>
 
 #include "Colour.h"
 #include "KeySlots.h"

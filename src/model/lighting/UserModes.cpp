@@ -110,6 +110,8 @@ bool LightingModel::storeUserTools() const {
     return userModeFile().setTools(user.slot, {user.brush, user.baseColour, user.brushColour});
 }
 
-void LightingModel::recomputeBaseFlags() { keyColours_.recomputeBaseFlags(state_.user.baseColour); }
+void LightingModel::recomputeBaseFlags() {
+    keyColours_.recomputeBaseFlags(state_.user.baseColour);
+}
 
 }  // namespace lighting
