@@ -1,0 +1,57 @@
+#include "AnswerScheduler.h"
+
+namespace usbgate::sim {
+
+AnswerScheduler::~AnswerScheduler() {
+    stop();
+}
+
+void AnswerScheduler::start() {
+    std::lock_guard lock(mutex_);
+    if (thread_.joinable()) return;
+    stopping_ = false;
+    thread_ = std::thread(&AnswerScheduler::run, this);
+}
+
+void AnswerScheduler::stop() {
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+        actions_.clear();
+    }
+    wake_.notify_all();
+    if (thread_.joinable()) thread_.join();
+}
+
+void AnswerScheduler::schedule(uint32_t delayMs, std::function<void()> action) {
+    {
+        std::lock_guard lock(mutex_);
+        if (stopping_) return;
+        actions_.emplace(
+            std::make_pair(Clock::now() + std::chrono::milliseconds(delayMs), sequence_++),
+            std::move(action));
+    }
+    wake_.notify_one();
+}
+
+void AnswerScheduler::run() {
+    std::unique_lock lock(mutex_);
+    while (!stopping_) {
+        if (actions_.empty()) {
+            wake_.wait(lock);
+            continue;
+        }
+        auto first = actions_.begin();
+        if (first->first.first > Clock::now()) {
+            wake_.wait_until(lock, first->first.first);
+            continue;
+        }
+        std::function<void()> action = std::move(first->second);
+        actions_.erase(first);
+        lock.unlock();
+        action();
+        lock.lock();
+    }
+}
+
+}  // namespace usbgate::sim

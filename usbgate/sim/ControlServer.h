@@ -1,0 +1,38 @@
+// The simulator's control channel: a Unix stream socket that takes one text
+// command per line and answers each with lines ending in "OK" or "ERR <reason>".
+#pragma once
+
+#include <functional>
+#include <string>
+#include <thread>
+
+namespace usbgate::sim {
+
+class ControlServer {
+public:
+    // Turns one command line into its reply (without the final newline).
+    using Handler = std::function<std::string(const std::string &line)>;
+
+    explicit ControlServer(Handler handler) : handler_(std::move(handler)) {}
+    ~ControlServer();
+    ControlServer(const ControlServer &) = delete;
+    ControlServer &operator=(const ControlServer &) = delete;
+
+    // Listens at `path`; false (with a message) when the path is taken by a
+    // live simulator or cannot be bound.
+    bool start(const std::string &path);
+    void stop();
+
+private:
+    void run();
+    void serve(int connection);
+    bool waitReadable(int fd);
+
+    Handler handler_;
+    std::string path_;
+    int listenFd_ = -1;
+    int stopPipe_[2] = {-1, -1};
+    std::thread thread_;
+};
+
+}  // namespace usbgate::sim

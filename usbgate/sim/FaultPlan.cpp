@@ -1,0 +1,68 @@
+#include "FaultPlan.h"
+
+namespace usbgate::sim {
+namespace {
+
+bool consume(uint32_t &counter) {
+    if (counter == 0) return false;
+    --counter;
+    return true;
+}
+
+}  // namespace
+
+void FaultPlan::statusNext(uint8_t status, uint32_t count) {
+    statusValue_ = status;
+    status_ = count;
+}
+
+void FaultPlan::delayNext(uint32_t ms, uint32_t count) {
+    delayMs_ = ms;
+    delay_ = count;
+}
+
+void FaultPlan::unplugAfter(uint32_t answers) {
+    unplugCountdown_ = answers;
+}
+
+void FaultPlan::clear() {
+    uint32_t latency = latencyMs_;
+    *this = FaultPlan();
+    latencyMs_ = latency;
+}
+
+AnswerFate FaultPlan::nextFate() {
+    AnswerFate fate;
+    alterForeign_ = false;
+    alterStatus_ = false;
+    if (consume(drop_)) {
+        fate.deliver = false;
+    } else if (consume(status_)) {
+        alterStatus_ = true;
+        fate.execute = false;
+    } else if (consume(foreign_)) {
+        alterForeign_ = true;
+    }
+    fate.delayMs = consume(delay_) ? delayMs_ : latencyMs_;
+    if (unplugCountdown_ >= 0) {
+        if (unplugCountdown_ == 0) {
+            fate.deliver = false;
+            fate.unplugAfter = true;
+            unplugCountdown_ = -1;
+        } else {
+            --unplugCountdown_;
+            fate.unplugAfter = unplugCountdown_ == 0;
+            if (fate.unplugAfter) unplugCountdown_ = -1;
+        }
+    }
+    return fate;
+}
+
+void FaultPlan::alter(Report &answer) {
+    if (alterStatus_) answer[7] = statusValue_;
+    // Another command's code: the host must not take it for its own answer.
+    if (alterForeign_) answer[3] = static_cast<uint8_t>(answer[3] ^ 0x40);
+    if (alterStatus_ || alterForeign_) sealReport(answer);
+}
+
+}  // namespace usbgate::sim
