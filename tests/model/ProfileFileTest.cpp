@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <cstring>
 
@@ -198,6 +199,19 @@ TEST(ProfileFileWriting, AFailedWriteLeavesThePreviousFileWhole) {
     EXPECT_EQ(readBytes(path), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
     EXPECT_FALSE(writeProfileFile(*store, folder / "no-folder" / "x.vrp", StoreLocking::TakeLock));
+}
+
+TEST(ProfileFileWriting, ReplacedFilesKeepTheirPermissions) {
+    TemporaryFolder folder;
+    const auto path = folder / "shared.vrp";
+    auto store = defaultStore();
+    ASSERT_TRUE(writeProfileFile(*store, path, StoreLocking::TakeLock));
+    const mode_t mask = ::umask(022);
+    ::umask(mask);
+    EXPECT_EQ(static_cast<mode_t>(std::filesystem::status(path).permissions()), 0666 & ~mask);
+    std::filesystem::permissions(path, std::filesystem::perms(0640));
+    ASSERT_TRUE(writeProfileFile(*store, path, StoreLocking::TakeLock));
+    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0640));
 }
 
 TEST(ProfileFileWriting, StoreWithTooManyMacrosIsNotWritten) {
