@@ -13,6 +13,7 @@
 #include "usbgate/control/SimControl.h"
 
 using namespace devicelink;
+using usbgate::SimControl;
 
 namespace {
 

@@ -11,6 +11,16 @@ namespace {
 std::mutex recordMutex;
 std::vector<Report> recordedWrites;
 decltype(&::RequestWriteOne) realWriteOne = nullptr;
+int refusedCode = -1;   // guarded by recordMutex
+int refusalPasses = 0;  // reports of refusedCode still let through
+
+// Counts the report against the refusal; true when it must be refused.
+bool refuse(const Report &report) {
+    if (report[kCodeByte] != refusedCode) return false;
+    if (refusalPasses == 0) return true;
+    --refusalPasses;
+    return false;
+}
 
 // Records every command report on its way into the real library.
 std::int32_t recordingWriteOne(const std::uint8_t *unit, UsbgateCallback callback,
@@ -21,6 +31,7 @@ std::int32_t recordingWriteOne(const std::uint8_t *unit, UsbgateCallback callbac
         std::copy_n(data, kReportSize, report.begin());
         std::lock_guard lock(recordMutex);
         recordedWrites.push_back(report);
+        if (refuse(report)) return 0;
     }
     return realWriteOne(unit, callback, tag, data, length, check, requestId);
 }
@@ -30,11 +41,6 @@ std::filesystem::path makeScratchFolder() {
         (std::filesystem::temp_directory_path() / "devicelink-test-XXXXXX").string();
     const char *made = mkdtemp(templ.data());
     return made ? std::filesystem::path(made) : std::filesystem::temp_directory_path();
-}
-
-bool replyIsOk(const std::optional<std::string> &reply) {
-    return reply.has_value() && reply->size() >= 2 &&
-           reply->compare(reply->size() - 2, 2, "OK") == 0;
 }
 
 }  // namespace
@@ -88,9 +94,14 @@ void SimulatedKeyboard::clearWrites() {
     recordedWrites.clear();
 }
 
+void SimulatedKeyboard::refuseWritesOf(CommandCode code, int passFirst) {
+    std::lock_guard lock(recordMutex);
+    refusedCode = static_cast<int>(code);
+    refusalPasses = passFirst;
+}
+
 void SimulatedKeyboard::command(const std::string &line) {
-    const std::optional<std::string> reply = control_->send(line);
-    EXPECT_TRUE(replyIsOk(reply)) << line << " -> " << reply.value_or("(no reply)");
+    EXPECT_TRUE(control_->send(line).has_value()) << line << ": " << control_->lastError();
 }
 
 void SimulatedKeyboard::restart() {
@@ -99,6 +110,8 @@ void SimulatedKeyboard::restart() {
     command("reset");
     control_->send("plug");
     clearWrites();
+    std::lock_guard lock(recordMutex);
+    refusedCode = -1;
 }
 
 void SimulatedKeyboardTest::SetUp() {

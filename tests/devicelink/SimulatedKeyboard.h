@@ -21,6 +21,8 @@
 
 namespace devicelink::testing {
 
+using usbgate::SimControl;
+
 // Waits short enough for fault tests, long enough for a loaded machine.
 ExchangeTiming shortTiming();
 
@@ -39,6 +41,10 @@ public:
     std::vector<Report> writes() const;
     std::vector<Report> writesOf(CommandCode code) const;
     void clearWrites();
+
+    // Makes the library refuse every report of `code` after the first
+    // `passFirst` of them, as a library that cannot write would.
+    void refuseWritesOf(CommandCode code, int passFirst = 0);
 
     // Sends a control command and expects it to succeed.
     void command(const std::string &line);
