@@ -1,5 +1,6 @@
 #include "SnapshotOptions.h"
 
+#include <QRegularExpression>
 #include <map>
 
 namespace snapshot {
@@ -50,7 +51,7 @@ QString usage() {
     return QStringLiteral(
         "usage: varnel-snapshot --skin SKIN.ini --out FILE.png [options]\n"
         "  --pictures N,O,D,X,S   the five state pictures (skin folder relative)\n"
-        "  --all-buttons          place every BUTTONINFO key as an image button\n"
+        "  --buttons-matching RE  place every BUTTONINFO key matching RE as an image button\n"
         "  --button KEY[:LOOK]    place one image button; LOOK is normal, over, down,\n"
         "                         selected or disabled\n"
         "  --caption KEY=TEXT     caption an image button with a language text\n"
@@ -62,10 +63,6 @@ std::optional<Options> parseOptions(const QStringList &arguments, QString &error
     Options options;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString &name = arguments[i];
-        if (name == QLatin1String("--all-buttons")) {
-            options.allButtons = true;
-            continue;
-        }
         if (i + 1 >= arguments.size()) {
             error = QStringLiteral("missing value after %1").arg(name);
             return std::nullopt;
@@ -76,6 +73,9 @@ std::optional<Options> parseOptions(const QStringList &arguments, QString &error
             options.skinFile = value;
         } else if (name == QLatin1String("--out")) {
             options.outputFile = value;
+        } else if (name == QLatin1String("--buttons-matching")) {
+            options.buttonPattern = value;
+            usable = QRegularExpression(value).isValid();
         } else if (name == QLatin1String("--pictures")) {
             options.pictures = value.split(QLatin1Char(','));
             usable = options.pictures.size() == 5;

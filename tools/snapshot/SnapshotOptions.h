@@ -24,8 +24,8 @@ struct TextRequest {
 struct Options {
     QString skinFile;
     QString outputFile;
-    QStringList pictures;  // normal, over, down, disabled, selected (skin-relative)
-    bool allButtons = false;
+    QStringList pictures;   // normal, over, down, disabled, selected (skin-relative)
+    QString buttonPattern;  // every BUTTONINFO key matching it becomes an image button
     std::vector<ButtonRequest> buttons;
     std::vector<TextRequest> captions;
     std::vector<TextRequest> labels;

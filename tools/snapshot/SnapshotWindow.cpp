@@ -1,6 +1,8 @@
 #include "SnapshotWindow.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <algorithm>
 
 #include "platform/IniDocument.h"
 #include "ui/skin/CPngButton.h"
@@ -62,14 +64,16 @@ skin::ButtonPictures SnapshotWindow::loadButtonPictures() const {
 
 QStringList SnapshotWindow::buttonKeys() const {
     QStringList keys;
-    if (options_.allButtons) {
+    if (!options_.buttonPattern.isEmpty()) {
+        const QRegularExpression pattern(options_.buttonPattern);
         QFile file(skinIniPath());
         if (file.open(QIODevice::ReadOnly)) {
             const QByteArray bytes = file.readAll();
             const auto document =
                 platform::IniDocument::parse(std::string_view(bytes.constData(), bytes.size()));
-            for (const std::u16string &key : document.keyNames(skin::kButtonInfoSection)) {
-                keys << QString::fromStdU16String(key);
+            for (const std::u16string &name : document.keyNames(skin::kButtonInfoSection)) {
+                const QString key = QString::fromStdU16String(name);
+                if (pattern.match(key).hasMatch()) keys << key;
             }
         }
     }
@@ -92,7 +96,7 @@ void SnapshotWindow::placeLabel(const TextRequest &label) {
     skin::placeControl(*control, skinIniPath(), skin::kButtonInfoSection,
                        label.key.toStdU16String());
     control->setText(languageText(label));
-    control->setFontHeight(std::max(10, control->height() - 4));
+    control->setFontHeight(std::clamp(control->height() - 4, 10, 14));
     registerControl(control->controlId(), control);
 }
 
