@@ -84,6 +84,25 @@ BENCHMARK(BM_ExchangeOverhead)
     ->ReportAggregatesOnly(true)
     ->UseRealTime();
 
+// The same exchange with the keyboard answering after 1 ms: how close one
+// round trip comes to the simulated latency, the unit of the upload budget.
+void BM_ExchangeAtSimulatedLatency(benchmark::State &state) {
+    if (!prepare(state, "latency " + std::to_string(kSimulatedLatencyMs))) return;
+    InfoBlock info{};
+    for (auto _ : state) {
+        if (link().commands->readInfo(info) != 1) {
+            state.SkipWithError("exchange failed");
+            break;
+        }
+    }
+    link().control->send("latency 0");
+}
+BENCHMARK(BM_ExchangeAtSimulatedLatency)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true)
+    ->UseRealTime();
+
 // A full upload: group start, a 4 KiB macro area, the three key pages and the
 // group end, with the keyboard answering every report after 1 ms. The ratio
 // compares the time taken with the exchanges' simulated latency plus the
