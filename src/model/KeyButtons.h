@@ -7,6 +7,7 @@
 #include <string>
 
 #include "KeyCode.h"
+#include "KeyTable.h"
 #include "ProfileBlock.h"
 
 namespace model {
@@ -40,6 +41,29 @@ inline constexpr std::array<KeyButton, 104> kKeyButtons{{
 // Extra-key button j (key number j + 1 of the shown bank).
 inline constexpr std::array<int, kExtraKeysPerBank> kExtraKeyButtonIds{1000, 1001, 1002, 1003, 1004,
                                                                        1140, 1141, 1142, 1143};
+
+namespace detail {
+
+// Every key button names a key of the table, and no control id is used twice.
+constexpr bool keyButtonsAreConsistent() {
+    for (std::size_t i = 0; i < kKeyButtons.size(); ++i) {
+        if (kKeyTable[rowOfKeyCode(kKeyButtons[i].keyCode)].listIndex >= kPrimaryListSize) {
+            return false;
+        }
+        for (std::size_t j = 0; j < i; ++j) {
+            if (kKeyButtons[j].controlId == kKeyButtons[i].controlId) return false;
+            if (kKeyButtons[j].keyCode == kKeyButtons[i].keyCode) return false;
+        }
+        for (int extraId : kExtraKeyButtonIds) {
+            if (extraId == kKeyButtons[i].controlId) return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace detail
+
+static_assert(detail::keyButtonsAreConsistent());
 
 // The extra-key button that can only be given a macro.
 inline constexpr int kMacroOnlyButtonId = 1143;
