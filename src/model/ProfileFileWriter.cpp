@@ -58,8 +58,10 @@ std::vector<std::uint8_t> buildProfileFileImage(ProfileStore &store) {
 bool writeProfileFile(ProfileStore &store, const std::filesystem::path &path,
                       StoreLocking locking) {
     const auto lock = lockIfAsked(store, locking);
-    // A file with more macros than any reader accepts would be lost on the next load.
-    if (store.macros.size() > kMaxMacros) return false;
+    // A file the reader would refuse must not replace a good one.
+    if (store.macros.size() > kMaxMacros || store.strings.totalBytes() > kMaxStringAreaBytes) {
+        return false;
+    }
     const std::vector<std::uint8_t> image = buildProfileFileImage(store);
     return replaceFileAtomically(path, image);
 }

@@ -86,6 +86,11 @@ TEST_F(KeyAssignmentModelTest, LaunchStringsLiveInTheirProfileSlot) {
     model.writeAssignment(0, 0x2D, kKindText, 0, 0, u"typed");
     EXPECT_EQ(store->strings.text(0x2D), u"typed");
     EXPECT_EQ(store->strings.totalBytes(), 6u * 2);
+
+    // A text is kept up to its first NUL, so its size matches what a file holds.
+    model.writeAssignment(0, 0x2D, kKindText, 0, 0, std::u16string_view(u"ab\0cd", 5));
+    EXPECT_EQ(store->strings.text(0x2D), u"ab");
+    EXPECT_EQ(store->strings.byteSize(0x2D), 6u);
 }
 
 TEST_F(KeyAssignmentModelTest, ExtraFieldIdentifiesExtraKeysOrCountsMacroCycles) {

@@ -214,7 +214,7 @@ TEST(ProfileFileWriting, ReplacedFilesKeepTheirPermissions) {
     EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0640));
 }
 
-TEST(ProfileFileWriting, StoreWithTooManyMacrosIsNotWritten) {
+TEST(ProfileFileWriting, StoreTheReaderWouldRefuseIsNotWritten) {
     TemporaryFolder folder;
     auto store = defaultStore();
     store->macros.assign(101, MacroRecord{});
