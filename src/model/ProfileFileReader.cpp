@@ -39,6 +39,9 @@ bool loadStrings(std::span<const std::uint8_t> records, std::span<const std::uin
         const auto text = stringAt(area, assignment.value);
         if (!text) return false;
         strings.store(slot, *text);
+        // Records of a crafted file may all point at one long string; the copies
+        // together stay within what a real file could hold.
+        if (strings.totalBytes() > kMaxStringAreaBytes) return false;
     }
     return true;
 }
