@@ -1,0 +1,35 @@
+// The keys of the keyboard view on a grid of key units: the 104 keys by their
+// key-table row, the nine programmable G keys and Fn.
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace skingen {
+
+struct KeySpec {
+    QString skinKey;  // "KEY_01E", "FUNC_G1", "KEY_FN"
+    double x;         // position and size in key units
+    double y;
+    double w;
+    double h;
+    QString legend;
+    QString subLegend;
+};
+
+// Key-table rows of the 104 key buttons.
+std::vector<int> keyboardViewRows();
+
+// Every key of the keyboard view with its place in key units.
+std::vector<KeySpec> keyboardKeys();
+
+// Width and height of the key field in key units.
+inline constexpr double kKeyFieldWidthUnits = 23.75;
+inline constexpr double kKeyFieldHeightUnits = 6.5;
+
+// Where the four lock lights and the layout switch sit, in key units, above
+// the function-key row.
+inline constexpr double kNumpadColumnUnits = 19.75;
+inline constexpr double kMainBlockColumnUnits = 1.25;
+
+}  // namespace skingen
