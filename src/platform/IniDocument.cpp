@@ -40,6 +40,18 @@ std::optional<KeyLine> keyLineOf(std::string_view line) {
 }
 
 bool nameMatches(std::string_view utf8Name, std::u16string_view wanted) {
+    // Plain ASCII names (nearly all of them) compare without decoding.
+    if (utf8Name.size() == wanted.size()) {
+        std::size_t i = 0;
+        while (i < utf8Name.size() && static_cast<unsigned char>(utf8Name[i]) < 0x80 &&
+               foldCase(static_cast<char16_t>(utf8Name[i])) == foldCase(wanted[i])) {
+            ++i;
+        }
+        if (i == utf8Name.size()) return true;
+        if (static_cast<unsigned char>(utf8Name[i]) < 0x80) return false;
+    } else if (utf8Name.size() < wanted.size()) {
+        return false;  // UTF-8 never needs fewer bytes than UTF-16 units
+    }
     return equalsIgnoringCase(fromUtf8(utf8Name), wanted);
 }
 

@@ -4,6 +4,7 @@
 #include <mutex>
 
 #include "AtomicFile.h"
+#include "IniCache.h"
 #include "IniDocument.h"
 #include "Utf.h"
 
@@ -16,7 +17,7 @@ std::mutex &writeMutex() {
     return mutex;
 }
 
-IniDocument loadDocument(const std::filesystem::path &file) {
+IniDocument loadDocumentForEdit(const std::filesystem::path &file) {
     const auto bytes = readWholeFile(file);
     return bytes ? IniDocument::parse(*bytes) : IniDocument{};
 }
@@ -57,7 +58,7 @@ std::optional<int> parseLeadingInt(std::u16string_view text) {
 template <typename Edit>
 bool editFile(const std::filesystem::path &file, Edit edit) {
     std::lock_guard lock(writeMutex());
-    auto document = loadDocument(file);
+    auto document = loadDocumentForEdit(file);
     if (!edit(document)) return false;
     return writeFileAtomically(file, document.serialize());
 }
@@ -67,8 +68,8 @@ bool editFile(const std::filesystem::path &file, Edit edit) {
 std::u16string readIniString(const std::filesystem::path &file, std::u16string_view section,
                              std::u16string_view key, std::u16string_view fallback,
                              std::size_t bufferSize) {
-    const auto document = loadDocument(file);
-    const auto value = document.find(section, key);
+    const auto document = loadIniDocument(file);
+    const auto value = document->find(section, key);
     return cutToBuffer(value ? fromUtf8(*value) : std::u16string(fallback), bufferSize);
 }
 

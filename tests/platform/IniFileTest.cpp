@@ -133,3 +133,31 @@ TEST_F(IniFileTest, KeepsUtf16FilesInTheirEncoding) {
 }
 
 }  // namespace
+
+namespace {
+
+void makeOld(const std::filesystem::path &file) {
+    std::filesystem::last_write_time(
+        file, std::filesystem::last_write_time(file) - std::chrono::hours(1));
+}
+
+TEST_F(IniFileTest, RepeatedReadsSeeEveryChangeOfTheFile) {
+    const auto file = folder.write("c.ini", "[A]\nk=1\n");
+    EXPECT_EQ(readIniString(file, u"A", u"k", u""), u"1");
+    folder.write("c.ini", "[A]\nk=2\n");  // same size, same file, at once
+    EXPECT_EQ(readIniString(file, u"A", u"k", u""), u"2");
+
+    makeOld(file);
+    EXPECT_EQ(readIniString(file, u"A", u"k", u""), u"2");
+    EXPECT_EQ(readIniString(file, u"A", u"k", u""), u"2");
+    ASSERT_TRUE(writeIniString(file, u"A", u"k", u"3"));
+    EXPECT_EQ(readIniString(file, u"A", u"k", u""), u"3");
+    makeOld(file);
+    EXPECT_EQ(readIniString(file, u"A", u"k", u""), u"3");
+    folder.write("c.ini", "[A]\nk=4444\n");  // rewritten in place by another program
+    EXPECT_EQ(readIniString(file, u"A", u"k", u""), u"4444");
+    std::filesystem::remove(file);
+    EXPECT_EQ(readIniString(file, u"A", u"k", u"gone"), u"gone");
+}
+
+}  // namespace
