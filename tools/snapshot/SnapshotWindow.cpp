@@ -88,6 +88,7 @@ CPngButton *SnapshotWindow::placeButton(const QString &key, const skin::ButtonPi
     skin::placeImageButton(*button, skinIniPath(), skin::kButtonInfoSection, key.toStdU16String(),
                            pictures);
     registerControl(button->controlId(), button);
+    button->show();
     return button;
 }
 
@@ -98,6 +99,7 @@ void SnapshotWindow::placeLabel(const TextRequest &label) {
     control->setText(languageText(label));
     control->setFontHeight(std::clamp(control->height() - 4, 10, 14));
     registerControl(control->controlId(), control);
+    control->show();
 }
 
 void SnapshotWindow::onInitDialog() {
