@@ -22,7 +22,8 @@ DeviceEntry keyEntryOfCode(KeyCode code) {
 DeviceEntry mediaEntry(std::uint32_t mediaIndex) {
     if (mediaIndex >= kMediaList.size()) return {};
     const std::uint16_t usage = kMediaList[mediaIndex].consumerUsage;
-    return {kEntryConsumer, static_cast<std::uint8_t>(usage), static_cast<std::uint8_t>(usage >> 8)};
+    return {kEntryConsumer, static_cast<std::uint8_t>(usage),
+            static_cast<std::uint8_t>(usage >> 8)};
 }
 
 std::optional<std::uint32_t> mediaIndexOfUsage(std::uint16_t usage) {

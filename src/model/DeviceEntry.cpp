@@ -75,7 +75,8 @@ KeyCode keyCodeOfDeviceEntry(DeviceEntry entry) {
         case kEntryMouse:
             return mouseKeyOfEntry(entry);
         case kEntryKeyboard:
-            if (entry.a == kKeyboardUsage) return keyCodeOfDeviceUsage({kUsagePageKeyboard, entry.b});
+            if (entry.a == kKeyboardUsage)
+                return keyCodeOfDeviceUsage({kUsagePageKeyboard, entry.b});
             return modifierKeyOfBits(entry.b);
         case kEntryConsumer:
             return keyCodeOfDeviceUsage({kUsagePageConsumer, usageOf(entry)});

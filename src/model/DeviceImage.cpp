@@ -26,7 +26,9 @@ MacroPositionOfId positionsIn(const ProfileStore &store) {
     };
 }
 
-bool isOnBoardProfile(int profile) { return profile >= 0 && profile < kProfileCount; }
+bool isOnBoardProfile(int profile) {
+    return profile >= 0 && profile < kProfileCount;
+}
 
 }  // namespace
 
@@ -85,8 +87,8 @@ bool DeviceImageTransfer::uploadDeviceImage(bool allProfiles) {
     UploadImage image;
     try {
         std::lock_guard lock(snapshot_.mutex());
-        image = buildUploadImage(snapshot_, profiles, memory_.defaultMatrix(),
-                                 memory_.macroCapacity());
+        image =
+            buildUploadImage(snapshot_, profiles, memory_.defaultMatrix(), memory_.macroCapacity());
     } catch (const std::bad_alloc &) {
         return false;
     }
@@ -107,8 +109,8 @@ bool DeviceImageTransfer::sendUploadImage(const UploadImage &image) {
     // did not arrive has not succeeded, even when every page did.
     bool written = commands_.writeMacroArea(image.macroArea) == kDone;
     for (std::size_t index = 0; index < image.pages.size(); ++index) {
-        written = commands_.writeKeyPage(image.pages[index], image.profiles[index]) == kDone &&
-                  written;
+        written =
+            commands_.writeKeyPage(image.pages[index], image.profiles[index]) == kDone && written;
     }
     commands_.endCommand();
     return written;

@@ -25,8 +25,8 @@ struct UploadImage {
 
     Status status = Status::Ready;
     std::vector<std::uint8_t> macroArea;
-    bool namesLeftOut = false;  // the full area did not fit, the reduced one is sent
-    std::vector<int> profiles;  // ascending
+    bool namesLeftOut = false;        // the full area did not fit, the reduced one is sent
+    std::vector<int> profiles;        // ascending
     std::vector<KeyPageBytes> pages;  // one per entry of `profiles`
 };
 

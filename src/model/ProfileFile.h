@@ -42,9 +42,10 @@ bool writeExistingProfileFile(ProfileStore &store, const std::filesystem::path &
 
 // Replaces the store's block, macros and strings with a file image. Returns 1,
 // or 0 when the image is shorter than its header says, claims more than 100
-// macros or a string area above kMaxStringAreaBytes, or holds a string offset outside the string
-// area or a string without a terminator in it; the store is then left as it was. The caller holds
-// the lock.
+// macros or a string area above kMaxStringAreaBytes, holds a string offset
+// outside the string area or a string without a terminator in it, or strings
+// whose copies together exceed kMaxStringAreaBytes. On 0 the store is left as it
+// was. The caller holds the lock.
 int readProfileData(std::span<const std::uint8_t> data, ProfileStore &store);
 int readProfileFile(const std::filesystem::path &path, ProfileStore &store);
 
