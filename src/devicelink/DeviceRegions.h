@@ -21,6 +21,12 @@ inline constexpr std::uint32_t kMacroCapacityUnit = 128;
 // Parameter area: one record per on-board profile at profile × 42.
 inline constexpr std::size_t kParamRecordSize = 42;
 
+// Fields of a parameter record that are written one by one.
+inline constexpr std::size_t kParamColourChoiceOffset = 4;  // 0 = the fixed colour below
+inline constexpr std::size_t kParamColourOffset = 5;        // red, green, blue
+// The lighting-defaults write covers the first 35 bytes of a record.
+inline constexpr std::size_t kLightingDefaultsSize = 35;
+
 // Key-map pages: page p at p × 378; the default matrix has the same shape.
 inline constexpr std::size_t kKeyPageSize = 378;
 

@@ -9,36 +9,6 @@
 using namespace devicelink;
 using namespace std::chrono_literals;
 
-TEST(ExchangeState, AnswerWithoutPendingExchangeIsDroppedAndDoesNotSignal) {
-    ExchangeState state;
-    std::array<std::uint8_t, 8> buffer{};
-    const std::array<std::uint8_t, 4> answer = {1, 2, 3, 4};
-    EXPECT_FALSE(state.deliver(answer));
-
-    state.publish(buffer.data(), buffer.size());
-    state.clearPending();
-    EXPECT_FALSE(state.deliver(answer));
-    EXPECT_EQ(buffer[0], 0);
-    EXPECT_EQ(state.receivedLength(), 0u);
-
-    // A later exchange must not see a signal left by dropped data.
-    state.publish(buffer.data(), buffer.size());
-    EXPECT_EQ(state.waitForAnswer(1ms), ExchangeState::WaitResult::TimedOut);
-}
-
-TEST(ExchangeState, CopiesAtMostTheCapacityAndReportsTheCutLength) {
-    ExchangeState state;
-    std::array<std::uint8_t, 8> buffer{};
-    std::array<std::uint8_t, 12> answer{};
-    answer.fill(0xAB);
-    state.publish(buffer.data(), 5);
-    EXPECT_TRUE(state.deliver(answer));
-    EXPECT_EQ(state.waitForAnswer(1ms), ExchangeState::WaitResult::Answered);
-    EXPECT_EQ(state.receivedLength(), 5u);
-    EXPECT_EQ(buffer[4], 0xAB);
-    EXPECT_EQ(buffer[5], 0);
-}
-
 TEST(ExchangeState, AnswerEndsPendingSoLaterDataCannotOverwriteIt) {
     ExchangeState state;
     std::array<std::uint8_t, 4> buffer{};
