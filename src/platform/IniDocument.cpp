@@ -59,6 +59,16 @@ bool hasLineBreak(std::u16string_view text) {
     return text.find_first_of(u"\r\n") != std::u16string_view::npos;
 }
 
+// Names that would read back as something else, or split the line, are refused.
+bool isUsableSection(std::u16string_view section) {
+    return !hasLineBreak(section) && section.find(u']') == std::u16string_view::npos;
+}
+
+bool isUsableKey(std::string_view trimmedKey) {
+    return !trimmedKey.empty() && trimmedKey.front() != ';' && trimmedKey.front() != '[' &&
+           trimmedKey.find_first_of("=\r\n") == std::string_view::npos;
+}
+
 std::string utf16LeToUtf8(std::string_view bytes) {
     std::u16string units;
     units.reserve(bytes.size() / 2);
@@ -142,9 +152,7 @@ bool IniDocument::set(std::u16string_view section, std::u16string_view key,
                       std::string_view value) {
     const auto keyText = toUtf8(key);
     const auto trimmedKey = trimBlanks(keyText);
-    if (hasLineBreak(section) || section.find(u']') != std::u16string_view::npos ||
-        hasLineBreak(key) || key.find(u'=') != std::u16string_view::npos || trimmedKey.empty() ||
-        trimmedKey.front() == ';' || trimmedKey.front() == '[' ||
+    if (!isUsableSection(section) || !isUsableKey(trimmedKey) ||
         value.find_first_of("\r\n") != std::string_view::npos) {
         return false;
     }

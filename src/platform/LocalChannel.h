@@ -17,7 +17,8 @@ inline constexpr std::size_t kMaxChannelCommand = 32;
 class LocalChannelServer {
 public:
     // Called on the server's own thread, one command at a time; the sender waits
-    // until it returns.
+    // until it returns. It must not wait for the thread that destroys the server,
+    // since the destructor waits for a running handler to finish.
     using Handler = std::function<void(const std::string &command)>;
 
     // Listens on socketPath. A socket file left by a crashed instance is replaced,
