@@ -14,7 +14,9 @@ namespace {
 constexpr std::size_t kMaxNameLength = kMacroNameUnits - 1;
 constexpr std::chrono::milliseconds kNameRetryPause{16};
 
-char16_t foldCase(char16_t c) { return c >= u'A' && c <= u'Z' ? c - u'A' + u'a' : c; }
+char16_t foldCase(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? c - u'A' + u'a' : c;
+}
 
 bool startsWithIgnoringCase(std::u16string_view text, std::u16string_view prefix) {
     if (prefix.size() > text.size()) return false;

@@ -9,9 +9,8 @@
 namespace model {
 namespace {
 
-constexpr std::array<KeyCode, 18> kUnrecordedMediaKeys{288, 304, 302, 292, 290, 281,
-                                                       272, 365, 306, 359, 360, 362,
-                                                       361, 358, 357, 363, 289, 364};
+constexpr std::array<KeyCode, 18> kUnrecordedMediaKeys{288, 304, 302, 292, 290, 281, 272, 365, 306,
+                                                       359, 360, 362, 361, 358, 357, 363, 289, 364};
 constexpr std::array<KeyCode, 4> kReleaseOnlyKeys{84, 113, 114, 311};
 
 constexpr std::uint32_t kLeftWindowsVirtualKey = 0x5B;
@@ -76,9 +75,13 @@ void MacroRecorder::start() {
     lastWindowsKeyDown_.reset();
 }
 
-void MacroRecorder::stop() { recording_ = false; }
+void MacroRecorder::stop() {
+    recording_ = false;
+}
 
-bool MacroRecorder::measuredWaits() const { return recordDelays_ && recordDelays_(); }
+bool MacroRecorder::measuredWaits() const {
+    return recordDelays_ && recordDelays_();
+}
 
 HookDisposition MacroRecorder::keyboardEvent(int hookCode, std::uint32_t virtualKey,
                                              std::uint32_t flags) {

@@ -36,7 +36,7 @@ inline constexpr int kHookAction = 0;
 inline constexpr std::uint32_t kKeyWasDown = 1u << 30;
 inline constexpr std::uint32_t kKeyReleased = 1u << 31;
 
-// A waits of recorded steps when measured waits are off, and the distance of the
+// The wait of recorded steps when measured waits are off, and the distance of the
 // added press before a release-only key.
 inline constexpr std::uint32_t kFixedRecordWaitMs = 50;
 inline constexpr std::uint32_t kReleaseOnlyPressWaitMs = 2;

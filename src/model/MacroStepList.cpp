@@ -124,7 +124,9 @@ bool MacroStepList::moveSelectedTo(std::size_t target) {
     return true;
 }
 
-bool MacroStepList::moveSelectedToTop() { return moveSelectedTo(0); }
+bool MacroStepList::moveSelectedToTop() {
+    return moveSelectedTo(0);
+}
 
 bool MacroStepList::moveSelectedUp() {
     return selected_ && moveSelectedTo(*selected_ == 0 ? 0 : *selected_ - 1);

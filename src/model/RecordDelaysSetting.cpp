@@ -5,7 +5,9 @@
 namespace model {
 namespace {
 
-int clamped(std::int64_t value) { return value == 1 ? 1 : 0; }
+int clamped(std::int64_t value) {
+    return value == 1 ? 1 : 0;
+}
 
 }  // namespace
 
@@ -17,8 +19,7 @@ std::u16string RecordDelaysSetting::entryName() const {
 }
 
 int RecordDelaysSetting::read() {
-    return write(static_cast<int>(
-        clamped(parseDecimalText(settings_.profileString(entryName(), u"0")))));
+    return write(clamped(parseDecimalText(settings_.profileString(entryName(), u"0"))));
 }
 
 int RecordDelaysSetting::write(int value) {
