@@ -18,7 +18,7 @@ void previewTick(benchmark::State &bench) {
 }
 
 void allModes(benchmark::internal::Benchmark *bench) {
-    for (int mode : {1, 2, 3, 4, 5, 6, 7, 10, 11, 12, 13, 14, 15, 16, 18, 20})
+    for (int mode : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20})
         for (int multicolour : {0, 1}) bench->Args({mode, multicolour});
 }
 
