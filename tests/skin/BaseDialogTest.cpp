@@ -3,16 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalSpy>
-#include <cstdlib>
 
 #include "TestPictures.h"
 #include "ui/skin/CPngButton.h"
 #include "ui/skin/SkinPicture.h"
-#include "ui/skin/SkinPlacement.h"
 #include "ui/skin/StatePicture.h"
 #include "ui/skin/layout/RelabelMessage.h"
 
@@ -178,34 +175,4 @@ TEST_F(BaseDialogTest, PictureSetsAreCheckedWholeBeforeAnyIsRendered) {
     skin::StatePictureSet broken;
     EXPECT_EXIT(broken.ensureRendered(folderName(), {"a.jpg", "missing.jpg"}, QSize(10, 10)),
                 ::testing::ExitedWithCode(skin::kMissingPictureExitCode), "missing.jpg");
-}
-
-TEST(RealSkin, TheMainWindowSkinBuildsACompleteWindow) {
-    const char *binDir = std::getenv("VARNEL_TEST_BIN_DIR");
-    const QString skins = QString::fromUtf8(binDir ? binDir : "") + QStringLiteral("/Skins");
-    const QString ini = skins + QStringLiteral("/Main.ini");
-    if (!binDir || !QFile::exists(ini))
-        GTEST_SKIP() << "no generated skin in " << ini.toStdString();
-    CBaseDialog dialog(nullptr, ini, skins);
-    dialog.applySkin();
-    EXPECT_LE(dialog.width(), 1366);
-    EXPECT_LE(dialog.height(), 768);
-    EXPECT_GT(dialog.width(), 600);
-    skin::StatePictureSet states;
-    const auto &pictures = states.ensureRendered(
-        skins, {"main_normal.jpg", "main_over.jpg", "main_down.jpg", "main_disable.jpg"},
-        dialog.size());
-    for (const auto &picture : pictures) {
-        EXPECT_GE(picture->width(), dialog.width());
-        EXPECT_GE(picture->height(), dialog.height());
-    }
-    // Every key of the keyboard view lies inside the window.
-    CPngButton key(0, &dialog);
-    skin::ButtonPictures five{pictures[0], pictures[1], pictures[2], pictures[0], pictures[3]};
-    for (const char *name : {"KEY_01E", "KEY_09D", "FUNC_G1", "FUNC_G9", "KEY_FN"}) {
-        skin::placeImageButton(key, ini, skin::kButtonInfoSection,
-                               QString::fromLatin1(name).toStdU16String(), five);
-        EXPECT_TRUE(key.isEnabled()) << name;
-        EXPECT_TRUE(dialog.rect().contains(key.geometry())) << name;
-    }
 }

@@ -93,6 +93,15 @@ TEST_F(PngButtonTest, ShowsThePicturePartOnePixelUpAndLeftOfItsPosition) {
     EXPECT_EQ(testpictures::pixelOf(shown, 15, 11), QColor(24, 30, 77));
 }
 
+TEST_F(PngButtonTest, AButtonAtTheWindowCornerKeepsItsPictureInPlace) {
+    const auto picture = skin::renderStatePicture(testpictures::coordinates(80, 80), QSize(80, 80));
+    button.setGeometry(0, 0, 16, 12);
+    button.setPictures(0, 0, skin::ButtonPictures::single(picture));
+    const QImage shown = button.grab().toImage();
+    EXPECT_EQ(testpictures::pixelOf(shown, 1, 1), QColor(0, 0, 77));
+    EXPECT_EQ(testpictures::pixelOf(shown, 15, 11), QColor(14, 10, 77));
+}
+
 TEST_F(PngButtonTest, HoverFollowsEnterAndLeaveAndNewPicturesClearIt) {
     enter();
     EXPECT_TRUE(button.isHovered());

@@ -146,8 +146,12 @@ void CPngButton::paintEvent(QPaintEvent *) {
 void CPngButton::drawPicture(QPainter &painter, const skin::StatePicture &picture) const {
     if (!picture) return;
     // The skin positions are one pixel right of and below the picture part shown.
-    const QRect source(offset_.x() - 1, offset_.y() - 1, width(), height());
-    painter.drawPixmap(QPoint(0, 0), *picture, source);
+    const QRect wanted(offset_.x() - 1, offset_.y() - 1, width(), height());
+    // A button at the window's edge asks for a pixel row or column before the
+    // picture; that part stays undrawn instead of shifting the rest.
+    const QRect source = wanted.intersected(picture->rect());
+    if (source.isEmpty()) return;
+    painter.drawPixmap(source.topLeft() - wanted.topLeft(), *picture, source);
 }
 
 void CPngButton::drawFrame(QPainter &painter) const {
