@@ -69,7 +69,10 @@ std::filesystem::path stateHome() {
 std::filesystem::path runtimeFolder() {
     auto folder = absoluteFromEnvironment("XDG_RUNTIME_DIR");
     if (!folder.empty()) return folder;
-    folder = std::filesystem::path("/tmp") / ("varnel-" + std::to_string(::getuid()));
+    std::error_code error;
+    auto temporary = std::filesystem::temp_directory_path(error);
+    if (error) temporary = "/tmp";
+    folder = temporary / ("varnel-" + std::to_string(::getuid()));
     return isPrivateFolder(folder) ? folder : std::filesystem::path{};
 }
 

@@ -24,8 +24,9 @@ std::filesystem::path dataHome();
 std::filesystem::path configHome();
 // $XDG_STATE_HOME, default ~/.local/state.
 std::filesystem::path stateHome();
-// $XDG_RUNTIME_DIR; without it a private folder /tmp/varnel-<uid> (mode 0700, owned by
-// the user) is created. Empty when neither is usable.
+// $XDG_RUNTIME_DIR; without it a private folder varnel-<uid> (mode 0700, owned by the
+// user) in the temporary folder ($TMPDIR, default /tmp). Empty when neither is usable,
+// for example when that folder exists but others can enter it.
 std::filesystem::path runtimeFolder();
 
 }  // namespace platform

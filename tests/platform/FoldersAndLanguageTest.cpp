@@ -1,7 +1,10 @@
+#include <unistd.h>
+
 #include <cstdlib>
 
 #include <gtest/gtest.h>
 
+#include "ScratchFolder.h"
 #include "platform/Folders.h"
 #include "platform/LanguageId.h"
 
@@ -29,11 +32,20 @@ TEST(Folders, XdgVariablesWinWhenAbsoluteAndFallBackToHome) {
 }
 
 TEST(Folders, RuntimeFolderFallbackIsPrivateToTheUser) {
+    ScratchFolder scratch;
     ::unsetenv("XDG_RUNTIME_DIR");
+    ::setenv("TMPDIR", scratch.path().c_str(), 1);
     const auto folder = platform::runtimeFolder();
-    ASSERT_FALSE(folder.empty());
+    ASSERT_EQ(folder, scratch.path() / ("varnel-" + std::to_string(::getuid())));
     const auto permissions = std::filesystem::status(folder).permissions();
     EXPECT_EQ(permissions & std::filesystem::perms::all, std::filesystem::perms::owner_all);
+    // A folder others can enter is not used.
+    std::filesystem::permissions(folder, std::filesystem::perms::others_exec,
+                                 std::filesystem::perm_options::add);
+    EXPECT_EQ(platform::runtimeFolder(), std::filesystem::path{});
+    std::filesystem::remove(folder);
+    std::filesystem::create_directory_symlink(scratch.path(), folder);
+    EXPECT_EQ(platform::runtimeFolder(), std::filesystem::path{});
 }
 
 TEST(LanguageId, MapsLocaleNamesToWindowsLanguageIds) {
