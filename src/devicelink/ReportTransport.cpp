@@ -70,6 +70,8 @@ std::int32_t ReportTransport::exchangeReport(std::span<const std::uint8_t> reque
     const Report report = zeroFilledReport(request);
     const auto capacity = static_cast<std::uint32_t>(answer.size());
     for (int attempt = 1;; ++attempt) {
+        // Exchanges are serialised and each clears pending on its way out, so
+        // this back-off only guards against a state left pending some other way.
         if (state_.isPending()) {
             std::this_thread::sleep_for(timing_.pendingBackoff);
             state_.clearPending();
