@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <set>
 
+#include "model/KeyButtons.h"
 #include "model/lighting/KeyColourTable.h"
 #include "model/lighting/KeySlots.h"
 #include "model/lighting/LightingState.h"
@@ -94,6 +96,17 @@ TEST(KeySlots, MapKeyCodesOntoTheColourGrid) {
     EXPECT_EQ(keyCodeOfSlot(13), 0);
     EXPECT_EQ(keyCodeOfSlot(slot::PrintScreen), 0x137);
     for (const ViewKey &key : viewKeys()) EXPECT_EQ(slotOfKeyCode(key.code), key.slot);
+
+    // Every key button of the keyboard view has exactly one slot.
+    std::set<KeyCode> buttons, slotted;
+    for (const model::KeyButton &button : model::kKeyButtons) buttons.insert(button.keyCode);
+    std::set<int> slots;
+    for (const ViewKey &key : viewKeys()) {
+        slotted.insert(key.code);
+        slots.insert(key.slot);
+    }
+    EXPECT_EQ(slotted, buttons);
+    EXPECT_EQ(slots.size(), 104u);
 }
 
 TEST(KeyColourTable, BlocksFlagsAndBounds) {
