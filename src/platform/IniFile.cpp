@@ -4,8 +4,8 @@
 #include <mutex>
 
 #include "AtomicFile.h"
-#include "IniCache.h"
 #include "IniDocument.h"
+#include "IniLoader.h"
 #include "Utf.h"
 
 namespace platform {
@@ -15,11 +15,6 @@ namespace {
 std::mutex &writeMutex() {
     static std::mutex mutex;
     return mutex;
-}
-
-IniDocument loadDocumentForEdit(const std::filesystem::path &file) {
-    const auto bytes = readWholeFile(file);
-    return bytes ? IniDocument::parse(*bytes) : IniDocument{};
 }
 
 // Cuts to at most bufferSize - 1 units without leaving half of a surrogate pair.
@@ -58,9 +53,9 @@ std::optional<int> parseLeadingInt(std::u16string_view text) {
 template <typename Edit>
 bool editFile(const std::filesystem::path &file, Edit edit) {
     std::lock_guard lock(writeMutex());
-    auto document = loadDocumentForEdit(file);
-    if (!edit(document)) return false;
-    return writeFileAtomically(file, document.serialize());
+    auto document = loadIniDocumentForEdit(file);
+    if (!document || !edit(*document)) return false;
+    return writeFileAtomically(file, document->serialize());
 }
 
 }  // namespace

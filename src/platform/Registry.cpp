@@ -5,6 +5,7 @@
 #include "AtomicFile.h"
 #include "Folders.h"
 #include "IniDocument.h"
+#include "IniLoader.h"
 #include "Utf.h"
 
 // The store is an INI file: one section per key path, one line per value, the
@@ -98,11 +99,6 @@ std::optional<std::uint32_t> parseDword(std::string_view data) {
     return value;
 }
 
-IniDocument loadStore(const std::filesystem::path &file) {
-    const auto bytes = readWholeFile(file);
-    return bytes ? IniDocument::parse(*bytes) : IniDocument{};
-}
-
 }  // namespace
 
 Registry::Registry(std::filesystem::path storeFile) : storeFile_(std::move(storeFile)) {}
@@ -120,8 +116,8 @@ RegistryType Registry::typeOf(std::u16string_view keyPath, std::u16string_view n
 std::optional<std::uint32_t> Registry::readDword(std::u16string_view keyPath,
                                                  std::u16string_view name) const {
     std::lock_guard lock(mutex_);
-    const auto store = loadStore(storeFile_);
-    const auto data = store.find(normaliseKeyPath(keyPath), name);
+    const auto store = loadIniDocument(storeFile_);
+    const auto data = store->find(normaliseKeyPath(keyPath), name);
     if (!data || !data->starts_with(kDwordTag)) return std::nullopt;
     return parseDword(data->substr(kDwordTag.size()));
 }
@@ -129,8 +125,8 @@ std::optional<std::uint32_t> Registry::readDword(std::u16string_view keyPath,
 std::optional<std::u16string> Registry::readString(std::u16string_view keyPath,
                                                    std::u16string_view name) const {
     std::lock_guard lock(mutex_);
-    const auto store = loadStore(storeFile_);
-    const auto data = store.find(normaliseKeyPath(keyPath), name);
+    const auto store = loadIniDocument(storeFile_);
+    const auto data = store->find(normaliseKeyPath(keyPath), name);
     if (!data || !data->starts_with(kStringTag)) return std::nullopt;
     const auto text = unescapeString(data->substr(kStringTag.size()));
     if (!text) return std::nullopt;
@@ -154,12 +150,12 @@ bool Registry::writeData(std::u16string_view keyPath, std::u16string_view name,
     const auto path = normaliseKeyPath(keyPath);
     if (path.empty() || name.empty()) return false;
     std::lock_guard lock(mutex_);
-    auto store = loadStore(storeFile_);
-    if (!store.set(path, name, data)) return false;
+    auto store = loadIniDocumentForEdit(storeFile_);
+    if (!store || !store->set(path, name, data)) return false;
     std::error_code error;
     std::filesystem::create_directories(storeFile_.parent_path(), error);
     if (error) return false;
-    return writeFileAtomically(storeFile_, store.serialize());
+    return writeFileAtomically(storeFile_, store->serialize());
 }
 
 }  // namespace platform

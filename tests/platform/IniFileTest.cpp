@@ -1,8 +1,11 @@
 #include "platform/IniFile.h"
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include "ScratchFolder.h"
+#include "platform/Registry.h"
 
 using platform::readIniInt;
 using platform::readIniString;
@@ -158,6 +161,25 @@ TEST_F(IniFileTest, RepeatedReadsSeeEveryChangeOfTheFile) {
     EXPECT_EQ(readIniString(file, u"A", u"k", u""), u"4444");
     std::filesystem::remove(file);
     EXPECT_EQ(readIniString(file, u"A", u"k", u"gone"), u"gone");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(IniFileTest, UnreadableExistingPathIsNeverOverwritten) {
+    std::filesystem::create_directory(folder.path() / "taken.ini");
+    EXPECT_FALSE(writeIniString(folder.path() / "taken.ini", u"A", u"k", u"v"));
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "taken.ini"));
+    platform::Registry registry(folder.path() / "taken.ini");
+    EXPECT_FALSE(registry.writeDword(u"Software\\App", u"v", 1));
+    if (::geteuid() != 0) {  // the superuser reads every file
+        const auto file = folder.write("locked.ini", "[A]\nkeep=1\n");
+        std::filesystem::permissions(file, std::filesystem::perms::none);
+        EXPECT_FALSE(writeIniString(file, u"A", u"k", u"v"));
+        std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+        EXPECT_EQ(ScratchFolder::read(file), "[A]\nkeep=1\n");
+    }
 }
 
 }  // namespace

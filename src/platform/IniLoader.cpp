@@ -1,4 +1,4 @@
-#include "IniCache.h"
+#include "IniLoader.h"
 
 #include <sys/stat.h>
 
@@ -89,6 +89,14 @@ std::shared_ptr<const IniDocument> loadIniDocument(const std::filesystem::path &
     if (bytes && after && *after == *before && hasSettled(*after))
         cache().store({file, *after, document});
     return document;
+}
+
+std::optional<IniDocument> loadIniDocumentForEdit(const std::filesystem::path &file) {
+    if (const auto bytes = readWholeFile(file)) return IniDocument::parse(*bytes);
+    std::error_code error;
+    const auto type = std::filesystem::symlink_status(file, error).type();
+    if (type == std::filesystem::file_type::not_found) return IniDocument{};
+    return std::nullopt;
 }
 
 }  // namespace platform
