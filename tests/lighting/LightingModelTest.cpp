@@ -40,6 +40,12 @@ TEST_F(SimulatedLightingTest, UnreadableInfoBlockLeavesStateAndEmptiesTheList) {
     EXPECT_EQ(model->modes().size(), 0);
     EXPECT_EQ(model->state().mode, mode);
     EXPECT_EQ(model->reloadAllLighting(), -1);
+
+    // Writes to a missing keyboard fail; the working state holds the new value.
+    EXPECT_NE(model->setColour(makeColour(1, 2, 3)), 1);
+    EXPECT_EQ(model->state().colour, makeColour(1, 2, 3));
+    EXPECT_NE(model->setReportRate(2), 1);
+    EXPECT_EQ(model->state().reportRate, 2);
 }
 
 TEST_F(SimulatedLightingTest, ViewSwitchFollowsTheSettingsFile) {
