@@ -6,6 +6,7 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace usbgate::hidraw {
@@ -58,9 +59,9 @@ bool HidrawNode::carries(Collection collection) const {
 // caller's bytes already start with the id when they name it themselves.
 std::vector<uint8_t> HidrawNode::framed(const CollectionReports &reports, const uint8_t *bytes,
                                         size_t length) const {
-    std::vector<uint8_t> frame;
-    if (reports.reportId == 0 || bytes[0] != reports.reportId) frame.push_back(reports.reportId);
-    frame.insert(frame.end(), bytes, bytes + length);
+    const size_t prefix = reports.reportId == 0 || bytes[0] != reports.reportId ? 1 : 0;
+    std::vector<uint8_t> frame(prefix + length, reports.reportId);
+    std::copy_n(bytes, length, frame.data() + prefix);
     return frame;
 }
 

@@ -12,17 +12,25 @@ void CallbackDispatcher::start() {
     std::lock_guard lock(mutex_);
     if (thread_.joinable()) return;
     stopping_ = false;
-    thread_ = std::thread(&CallbackDispatcher::run, this);
+    thread_ = std::thread(&CallbackDispatcher::run, this, generation_);
 }
 
 void CallbackDispatcher::stop() {
     {
         std::lock_guard lock(mutex_);
         stopping_ = true;
+        ++generation_;
         queue_.clear();
     }
     wake_.notify_all();
-    if (thread_.joinable() && !isCallbackThread()) thread_.join();
+    if (!thread_.joinable()) return;
+    // Stopped from inside a callback (End, or exit): the thread ends by itself
+    // once that callback returns.
+    if (isCallbackThread()) {
+        thread_.detach();
+    } else {
+        thread_.join();
+    }
 }
 
 void CallbackDispatcher::post(PendingEvent event) {
@@ -38,11 +46,14 @@ bool CallbackDispatcher::isCallbackThread() const {
     return std::this_thread::get_id() == thread_.get_id();
 }
 
-void CallbackDispatcher::run() {
+void CallbackDispatcher::run(uint64_t generation) {
     std::unique_lock lock(mutex_);
     for (;;) {
-        wake_.wait(lock, [this] { return stopping_ || !queue_.empty(); });
-        if (stopping_) return;
+        // A thread detached by a stop from inside a callback must not take
+        // events of a later start.
+        auto finished = [&] { return stopping_ || generation != generation_; };
+        wake_.wait(lock, [&] { return finished() || !queue_.empty(); });
+        if (finished()) return;
         PendingEvent event = std::move(queue_.front());
         queue_.pop_front();
         lock.unlock();

@@ -35,13 +35,14 @@ public:
     bool isCallbackThread() const;
 
 private:
-    void run();
+    void run(uint64_t generation);
     static void deliver(const PendingEvent &event);
 
     std::mutex mutex_;
     std::condition_variable wake_;
     std::deque<PendingEvent> queue_;
     bool stopping_ = false;
+    uint64_t generation_ = 0;
     std::thread thread_;
 };
 

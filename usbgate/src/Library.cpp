@@ -32,8 +32,11 @@ int32_t Library::init() {
     return 1;
 }
 
+Library::~Library() {
+    end();
+}
+
 int32_t Library::end() {
-    if (dispatcher_.isCallbackThread()) return 0;  // the thread cannot join itself
     std::lock_guard lifecycle(lifecycleMutex_);
     std::shared_ptr<Backend> backend;
     {

@@ -16,6 +16,9 @@ namespace usbgate {
 class Library : public BackendSink {
 public:
     static Library &instance();
+    // Stops the backend (saving the simulator's memory) when the process ends
+    // or the library is unloaded without End().
+    ~Library() override;
 
     int32_t init();
     int32_t end();
