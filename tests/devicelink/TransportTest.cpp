@@ -230,9 +230,14 @@ private:
 TEST_F(TransportTest, EventCodesAndDeviceCountChangesReachTheListener) {
     RecordingListener listener;
     transport->setListener(&listener);
+    // Registering again replaces the earlier registrations: a bank toggle
+    // delivered twice would undo itself.
+    ASSERT_EQ(transport->registerReads(), 1);
     keyboard().command("event 0x02FF");
     keyboard().command("event 0x1811");
     EXPECT_EQ(listener.waitForEvents(2), (std::vector<std::uint16_t>{0x02FF, 0x1811}));
+    keyboard().command("event 0x0401");
+    EXPECT_EQ(listener.waitForEvents(3), (std::vector<std::uint16_t>{0x02FF, 0x1811, 0x0401}));
 
     keyboard().command("unplug");
     keyboard().command("plug");
