@@ -65,6 +65,18 @@ void eraser(QPainter &p, const QRectF &box) {
     line(p, box, 0.5, 0.9, 0.95, 0.9);
 }
 
+void folder(QPainter &p, const QRectF &box) {
+    QPainterPath outline;
+    outline.moveTo(at(box, 0.05, 0.2));
+    outline.lineTo(at(box, 0.38, 0.2));
+    outline.lineTo(at(box, 0.48, 0.32));
+    outline.lineTo(at(box, 0.95, 0.32));
+    outline.lineTo(at(box, 0.95, 0.85));
+    outline.lineTo(at(box, 0.05, 0.85));
+    outline.closeSubpath();
+    p.drawPath(outline);
+}
+
 }  // namespace
 
 void paintGlyph(QPainter &p, Glyph glyph, const QRectF &box, const QColor &colour) {
@@ -107,6 +119,9 @@ void paintGlyph(QPainter &p, Glyph glyph, const QRectF &box, const QColor &colou
             break;
         case Glyph::Eraser:
             eraser(p, box);
+            break;
+        case Glyph::Folder:
+            folder(p, box);
             break;
         case Glyph::None:
             break;

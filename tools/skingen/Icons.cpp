@@ -39,13 +39,14 @@ QImage paintIcon(IconKind kind, int size) {
     const QColor keyColour = badgeColour(kind);
     p.setPen(Qt::NoPen);
     p.setBrush(keyColour);
-    const double key = s * 0.13, gap = s * 0.045, left = s * 0.17;
+    const double key = s * 0.12, gap = s * 0.04;
+    const double left = (s - 5 * key - 4 * gap) / 2;  // five keys, centred
     for (int row = 0; row < 3; ++row) {
         const int keys = row == 1 ? 4 : 5;
         const double offset = row == 1 ? (key + gap) / 2 : 0;
         for (int col = 0; col < keys; ++col)
             p.drawRoundedRect(
-                QRectF(left + offset + col * (key + gap), s * 0.24 + row * (key + gap), key, key),
+                QRectF(left + offset + col * (key + gap), s * 0.22 + row * (key + gap), key, key),
                 s * 0.025, s * 0.025);
     }
     p.drawRoundedRect(QRectF(s * 0.3, s * 0.24 + 3 * (key + gap), s * 0.4, key), s * 0.025,

@@ -8,9 +8,9 @@ constexpr double kMain = kMainBlockColumnUnits;
 constexpr double kNav = kMain + 15.25;
 constexpr double kPad = kNumpadColumnUnits;
 
-// Row origins: the function-key row, then the five main rows after a half-unit gap.
+// Row origins: the function-key row, then the five main rows after a gap of 0.4 units.
 constexpr double rowY(int row) {
-    return row == 0 ? 0.0 : row + 0.5;
+    return row == 0 ? 0.0 : row + 0.4;
 }
 
 QString rowKey(int tableRow) {

@@ -23,9 +23,6 @@ std::vector<int> keyboardViewRows();
 // Every key of the keyboard view with its place in key units.
 std::vector<KeySpec> keyboardKeys();
 
-// Width and height of the key field in key units.
-inline constexpr double kKeyFieldWidthUnits = 23.75;
-inline constexpr double kKeyFieldHeightUnits = 6.5;
 
 // Where the four lock lights and the layout switch sit, in key units, above
 // the function-key row.

@@ -172,19 +172,25 @@ QImage slider(const QImage &base, double fraction, bool beyondRange) {
     return image;
 }
 
-QImage busyFrame(const QImage &base, int frame) {
+// A ring of one dot per frame; the lit dot steps round with the frame and
+// leaves a fading trail behind it.
+QImage busyFrame(const QImage &base, int frame, int frames) {
     QImage image = base.copy();
     QPainter p(&image);
     beginPainting(p);
-    const QRectF ring = bounds(image).adjusted(4, 4, -4, -4);
-    p.setPen(QPen(QColor(0x32, 0x37, 0x40), 3));
-    p.drawEllipse(ring);
-    QConicalGradient tail(ring.center(), 90 - frame * 36.0);
-    tail.setColorAt(0, theme::kAccent);
-    tail.setColorAt(0.35, QColor(0x1e, 0xc8, 0xff, 0));
-    tail.setColorAt(1, QColor(0x1e, 0xc8, 0xff, 0));
-    p.setPen(QPen(QBrush(tail), 3, Qt::SolidLine, Qt::RoundCap));
-    p.drawArc(ring, static_cast<int>((90 - frame * 36.0) * 16), -110 * 16);
+    const int dots = frames;
+    const QPointF centre = bounds(image).center();
+    const double radius = std::min(image.width(), image.height()) / 2.0 - 4;
+    const int head = frame;
+    p.setPen(Qt::NoPen);
+    for (int dot = 0; dot < dots; ++dot) {
+        const int age = (head - dot + dots) % dots;  // 0 for the lit dot
+        const double angle = 2 * M_PI * dot / dots - M_PI / 2;
+        QColor colour = age < 5 ? theme::kAccent : QColor(0x3a, 0x3f, 0x48);
+        if (age < 5) colour.setAlpha(255 - age * 45);
+        p.setBrush(colour);
+        p.drawEllipse(centre + QPointF(std::cos(angle), std::sin(angle)) * radius, 2.3, 2.3);
+    }
     return image;
 }
 
@@ -259,7 +265,7 @@ std::vector<NamedPicture> busyFrames(const WindowLayout &main, const QImage &bac
     const QImage base = cropAt(background, rectOf(main, "CONTROL_JDTStatic"));
     std::vector<NamedPicture> out;
     for (int frame = 1; frame <= 10; ++frame)
-        out.push_back({QStringLiteral("jdt%1.bmp").arg(frame), busyFrame(base, frame - 1)});
+        out.push_back({QStringLiteral("jdt%1.bmp").arg(frame), busyFrame(base, frame - 1, 10)});
     return out;
 }
 

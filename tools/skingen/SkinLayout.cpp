@@ -12,7 +12,7 @@ constexpr int kMainWidth = 1200;
 constexpr int kMainHeight = 690;
 constexpr int kUnit = 46;        // one key unit
 constexpr int kKeyFieldX = 54;   // left edge of the key field
-constexpr int kKeyFieldY = 160;  // top edge of the function-key row
+constexpr int kKeyFieldY = 162;  // top edge of the function-key row
 constexpr Rect kKeyboardPlate{36, 114, 1128, 362};
 constexpr Rect kLightingCard{36, 486, 1128, 124};
 
@@ -57,7 +57,8 @@ void addCaptionBar(WindowLayout &layout) {
 }
 
 void addToolbar(WindowLayout &layout) {
-    layout.buttons.push_back({"FUNC_PROFILES", {36, 66, 220, 38}, Look::Plate});
+    layout.buttons.push_back(
+        {"FUNC_PROFILES", {36, 66, 220, 38}, Look::Plate, {}, {}, Glyph::Folder});
     for (int n = 1; n <= 3; ++n)
         layout.buttons.push_back({QStringLiteral("FUNC_PROFILE%1").arg(n),
                                   {270 + (n - 1) * 116, 66, 110, 38},
@@ -97,6 +98,11 @@ void addBezel(WindowLayout &layout) {
 
 void addLightingPanel(WindowLayout &layout) {
     layout.decorations.push_back({Decoration::Kind::Card, kLightingCard, {}});
+    // Thin rules between the panel's columns: switch and effect, brightness and
+    // speed, direction and colours, user-mode list and colour numbers.
+    for (int x : {282, 642, 990})
+        layout.decorations.push_back(
+            {Decoration::Kind::Divider, {x, kLightingCard.y + 14, 1, kLightingCard.h - 28}, {}});
     const std::vector<PlacedControl> controls = {
         {"CONTROL_DengStatic", {56, 506, 110, 22}},
         {"CONTROL_DengStaPic", {170, 502, 52, 28}},
@@ -275,7 +281,8 @@ WindowLayout profileDialogLayout() {
     layout.size = {480, 400};
     layout.background = "Profile_back.jpg";
     layout.mask = "Profile_mask.bmp";
-    layout.decorations.push_back({Decoration::Kind::Caption, {20, 12, 300, 28}, "Profile manager"});
+    layout.decorations.push_back({Decoration::Kind::Caption, {20, 8, 300, 28}, "Profile manager"});
+    layout.decorations.push_back({Decoration::Kind::Well, {18, 54, 444, 230}, {}});
     layout.buttons = {
         {"FUNC_ADD", {20, 296, 84, 34}, Look::LabelButton, "New", {}, Glyph::Plus},
         {"FUNC_LOAD", {110, 296, 84, 34}, Look::LabelButton, "Open"},

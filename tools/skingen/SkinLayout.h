@@ -46,7 +46,8 @@ enum class Glyph {
     Plus,
     Minus,
     Keyboard,
-    Eraser
+    Eraser,
+    Folder
 };
 
 struct ImageButton {
@@ -66,7 +67,7 @@ struct PlacedControl {
 
 // A decorative area painted on the background only (cards, captions).
 struct Decoration {
-    enum class Kind { Card, Caption, SmallCaption, Wordmark, Divider } kind;
+    enum class Kind { Card, Caption, SmallCaption, Wordmark, Divider, Well } kind;
     Rect rect = {};
     QString text;
 };

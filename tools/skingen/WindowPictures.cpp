@@ -92,7 +92,13 @@ void paintDecoration(QPainter &p, const Decoration &d, int keyboardPlateTop) {
         }
         case Decoration::Kind::Divider:
             p.setPen(QPen(theme::kCardEdge, 1));
-            p.drawLine(box.topLeft(), box.topRight());
+            p.drawLine(QPointF(box.left() + 0.5, box.top()),
+                       QPointF(box.left() + 0.5, box.bottom()));
+            break;
+        case Decoration::Kind::Well:
+            p.setPen(QPen(theme::kCardEdge, 1));
+            p.setBrush(theme::kPlateTop);
+            p.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
             break;
     }
 }
