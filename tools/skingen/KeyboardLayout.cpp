@@ -161,13 +161,4 @@ std::vector<KeySpec> keyboardKeys() {
     return keys;
 }
 
-std::vector<int> keyboardViewRows() {
-    std::vector<int> rows;
-    for (const KeySpec &key : keyboardKeys()) {
-        if (key.skinKey.startsWith("KEY_") && key.skinKey != "KEY_FN")
-            rows.push_back(key.skinKey.mid(4).toInt(nullptr, 16));
-    }
-    return rows;
-}
-
 }  // namespace skingen

@@ -17,15 +17,11 @@ struct KeySpec {
     QString subLegend;
 };
 
-// Key-table rows of the 104 key buttons.
-std::vector<int> keyboardViewRows();
-
 // Every key of the keyboard view with its place in key units.
 std::vector<KeySpec> keyboardKeys();
 
-
-// Where the four lock lights and the layout switch sit, in key units, above
-// the function-key row.
+// Left edges, in key units, of the numeric pad (the lock lights sit above it)
+// and of the main block of keys.
 inline constexpr double kNumpadColumnUnits = 19.75;
 inline constexpr double kMainBlockColumnUnits = 1.25;
 
