@@ -59,14 +59,13 @@ Colour colourOfText(std::u16string_view text) {
     return makeColour(channel(n[0]), channel(n[1]), channel(n[2]));
 }
 
-std::u16string textOfColour(Colour c) {
-    return decimal(redOf(c)) + u"," + decimal(greenOf(c)) + u"," + decimal(blueOf(c));
+std::string textOfColour(Colour c) {
+    return std::to_string(redOf(c)) + "," + std::to_string(greenOf(c)) + "," +
+           std::to_string(blueOf(c));
 }
 
 std::string textOfKeyColour(const UserKeyColour &entry) {
-    Colour c = entry.colour;
-    return std::to_string(redOf(c)) + "," + std::to_string(greenOf(c)) + "," +
-           std::to_string(blueOf(c)) + "," + (entry.baseFlag ? "1" : "0");
+    return textOfColour(entry.colour) + (entry.baseFlag ? ",1" : ",0");
 }
 
 constexpr std::u16string_view kDefaultKeyColour = u"255,0,0,1";
@@ -117,13 +116,11 @@ UserModeTools UserModeFile::tools(int slot) const {
 
 bool UserModeFile::setTools(int slot, const UserModeTools &tools) const {
     if (!validSlot(slot)) return false;
-    std::u16string section = slotSection(slot);
-    bool written = platform::writeIniString(file_, section, kToolKey, decimal(tools.brush));
-    written &=
-        platform::writeIniString(file_, section, kBaseColourKey, textOfColour(tools.baseColour));
-    written &=
-        platform::writeIniString(file_, section, kBrushColourKey, textOfColour(tools.brushColour));
-    return written;
+    std::vector<std::pair<std::u16string, std::string>> values{
+        {std::u16string(kToolKey), std::to_string(tools.brush)},
+        {std::u16string(kBaseColourKey), textOfColour(tools.baseColour)},
+        {std::u16string(kBrushColourKey), textOfColour(tools.brushColour)}};
+    return editSection(slotSection(slot), values);
 }
 
 UserKeyColour UserModeFile::keyColour(int slot, int keySlot) const {
@@ -147,12 +144,22 @@ std::array<UserKeyColour, kSlotCount> UserModeFile::keyColours(int slot) const {
 bool UserModeFile::setKeyColours(int slot,
                                  std::span<const std::pair<int, UserKeyColour>> entries) const {
     if (!validSlot(slot)) return false;
-    std::optional<std::string> contents = platform::readWholeFile(file_);
-    if (!contents && std::filesystem::exists(file_)) return false;  // unreadable: keep it whole
-    auto document = platform::IniDocument::parse(contents.value_or(""));
-    std::u16string section = slotSection(slot);
+    std::vector<std::pair<std::u16string, std::string>> values;
     for (const auto &[keySlot, entry] : entries)
-        if (!document.set(section, decimal(keySlot), textOfKeyColour(entry))) return false;
+        values.push_back({decimal(keySlot), textOfKeyColour(entry)});
+    return editSection(slotSection(slot), values);
+}
+
+// Sets several keys of one section with a single replacement of the file; an
+// existing file that cannot be read is left as it is.
+bool UserModeFile::editSection(
+    std::u16string_view section,
+    std::span<const std::pair<std::u16string, std::string>> values) const {
+    std::optional<std::string> contents = platform::readWholeFile(file_);
+    if (!contents && std::filesystem::exists(file_)) return false;
+    auto document = platform::IniDocument::parse(contents.value_or(""));
+    for (const auto &[key, value] : values)
+        if (!document.set(section, key, value)) return false;
     return platform::writeFileAtomically(file_, document.serialize());
 }
 

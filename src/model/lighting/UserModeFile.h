@@ -10,6 +10,7 @@
 #include <span>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "Colour.h"
 #include "KeySlots.h"
@@ -61,6 +62,9 @@ public:
     const std::filesystem::path &path() const { return file_; }
 
 private:
+    bool editSection(std::u16string_view section,
+                     std::span<const std::pair<std::u16string, std::string>> values) const;
+
     std::filesystem::path file_;
 };
 
