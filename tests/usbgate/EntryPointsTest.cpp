@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <thread>
 
 #include "LoadedLibrary.h"
 
@@ -148,6 +149,34 @@ TEST_F(EntryPoints, InitIsIdempotentAndEndStopsService) {
     EXPECT_EQ(library.write(commandReport(0x01)), 0);
     EXPECT_EQ(library->Init(0), 1);
     EXPECT_EQ(library.deviceCount(), 1u);
+}
+
+// A callback that ends the library, as an application exiting from its
+// callback thread would.
+int32_t endingCallback(const UsbgateEvent *event);
+const Entries *endingEntries = nullptr;
+int32_t endingCallback(const UsbgateEvent *event) {
+    EventLog::callback(event);
+    endingEntries->End();
+    return 1;
+}
+
+TEST_F(EntryPoints, EndFromInsideACallbackNeitherHangsNorDeliversTwice) {
+    endingEntries = &*library;
+    uint32_t id = 0;
+    ASSERT_EQ(library->RequestAsyncRead(kVendorUnit.data(), endingCallback, kTagCtrl,
+                                        check(kVendorUnit, endingCallback, kTagCtrl), &id),
+              1);
+    ASSERT_EQ(library.write(commandReport(0x01)), 1);
+    ASSERT_TRUE(EventLog::instance().next(USBGATE_EVENT_DATA, kTagCtrl, 2000ms));
+    for (int i = 0; i < 100 && library.deviceCount() != 0; ++i) std::this_thread::sleep_for(10ms);
+    EXPECT_EQ(library.deviceCount(), 0u);
+    // A fresh start serves again, each answer exactly once.
+    ASSERT_EQ(library->Init(0), 1);
+    library.registerReads();
+    ASSERT_EQ(library.write(commandReport(0x02)), 1);
+    EXPECT_TRUE(EventLog::instance().next(USBGATE_EVENT_DATA, kTagCtrl, 2000ms));
+    EXPECT_FALSE(EventLog::instance().next(USBGATE_EVENT_DATA, kTagCtrl, 200ms));
 }
 
 TEST(EntryPointsBackend, UnknownBackendNameFailsInit) {

@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <vector>
 
 #include "../src/Diagnostics.h"
 
@@ -87,43 +88,49 @@ void ControlServer::stop() {
     path_.clear();
 }
 
-bool ControlServer::waitReadable(int fd) {
-    pollfd fds[2] = {{fd, POLLIN, 0}, {stopPipe_[0], POLLIN, 0}};
-    for (;;) {
-        int ready = poll(fds, 2, -1);
-        if (ready < 0 && errno == EINTR) continue;
-        if (ready < 0 || fds[1].revents != 0) return false;
-        return fds[0].revents != 0;
-    }
-}
-
 void ControlServer::run() {
-    while (waitReadable(listenFd_)) {
-        int connection = accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC);
-        if (connection < 0) continue;
-        serve(connection);
-        close(connection);
+    // Every client is served from this one thread, so one client that keeps its
+    // connection open never blocks another.
+    std::vector<Client> clients;
+    for (;;) {
+        std::vector<pollfd> fds = {{stopPipe_[0], POLLIN, 0}, {listenFd_, POLLIN, 0}};
+        for (const Client &client : clients) fds.push_back({client.fd, POLLIN, 0});
+        if (poll(fds.data(), fds.size(), -1) < 0) {
+            if (errno == EINTR) continue;
+            break;
+        }
+        if (fds[0].revents != 0) break;
+        for (size_t i = clients.size(); i-- > 0;) {
+            if (fds[i + 2].revents != 0 && !serve(clients[i])) {
+                close(clients[i].fd);
+                clients.erase(clients.begin() + static_cast<ptrdiff_t>(i));
+            }
+        }
+        if (fds[1].revents != 0) {
+            int connection = accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC);
+            if (connection >= 0) clients.push_back({connection, {}});
+        }
     }
+    for (const Client &client : clients) close(client.fd);
 }
 
-void ControlServer::serve(int connection) {
-    std::string buffer;
+bool ControlServer::serve(Client &client) {
     char chunk[1024];
-    while (waitReadable(connection)) {
-        ssize_t n = recv(connection, chunk, sizeof chunk, 0);
-        if (n <= 0) return;
-        buffer.append(chunk, static_cast<size_t>(n));
-        for (size_t end = buffer.find('\n'); end != std::string::npos; end = buffer.find('\n')) {
-            std::string line = buffer.substr(0, end);
-            buffer.erase(0, end + 1);
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            if (!writeAll(connection, handler_(line) + "\n")) return;
-        }
-        if (buffer.size() > kMaxLine) {
-            writeAll(connection, "ERR line too long\n");
-            return;
-        }
+    ssize_t n = recv(client.fd, chunk, sizeof chunk, 0);
+    if (n <= 0) return n < 0 && errno == EINTR;
+    client.buffer.append(chunk, static_cast<size_t>(n));
+    for (size_t end = client.buffer.find('\n'); end != std::string::npos;
+         end = client.buffer.find('\n')) {
+        std::string line = client.buffer.substr(0, end);
+        client.buffer.erase(0, end + 1);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!writeAll(client.fd, handler_(line) + "\n")) return false;
     }
+    if (client.buffer.size() > kMaxLine) {
+        writeAll(client.fd, "ERR line too long\n");
+        return false;
+    }
+    return true;
 }
 
 }  // namespace usbgate::sim

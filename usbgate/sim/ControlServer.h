@@ -24,9 +24,15 @@ public:
     void stop();
 
 private:
+    struct Client {
+        int fd;
+        std::string buffer;  // bytes after the last complete line
+    };
+
     void run();
-    void serve(int connection);
-    bool waitReadable(int fd);
+    // Reads what the client sent and answers its complete lines; false when
+    // the connection is finished.
+    bool serve(Client &client);
 
     Handler handler_;
     std::string path_;
