@@ -40,8 +40,10 @@ void glow(QPainter &p, const QRectF &box, double radius, QColor colour, int ring
     }
 }
 
+// A lit legend colour along the rainbow, kept light enough that deep blue and
+// violet legends stay readable on a dark key.
 QColor rainbowAt(double position) {
-    return QColor::fromHsvF(std::fmod(position, 1.0), 0.85, 1.0);
+    return QColor::fromHslF(std::fmod(position, 1.0), 0.95, 0.68);
 }
 
 double legendPixelSize(const QString &legend) {
