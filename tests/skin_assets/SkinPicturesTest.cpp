@@ -110,6 +110,48 @@ TEST(SkinPictures, MasksKeepEveryControlInsideTheWindowShape) {
     }
 }
 
+// A picture control shows its bitmap at the bitmap's own size, so each bitmap
+// must have the size the skin gives its control, or it is cut off or leaves a gap.
+TEST(SkinPictures, PanelBitmapsHaveTheSizeOfTheirControls) {
+    std::vector<std::pair<std::string, std::vector<std::string>>> uses = {
+        {"CONTROL_DengStaPic", {"dengup.bmp", "dengdown.bmp"}},
+        {"CONTROL_HXsjsStaPic", {"sjsup.bmp", "sjsdown.bmp"}},
+        {"CONTROL_FYSJSStaPic", {"sjsup.bmp", "sjsdown.bmp"}},
+        {"CONTROL_Add", {"add.bmp"}},
+        {"CONTROL_Sub", {"sub.bmp"}},
+        {"CONTROL_Add2", {"add.bmp"}},
+        {"CONTROL_Sub2", {"sub.bmp"}},
+        {"CONTROL_USERgjStaPic1", {"user1up.bmp", "user1down.bmp"}},
+        {"CONTROL_USERgjStaPic2", {"user2up.bmp", "user2down.bmp"}},
+        {"CONTROL_HONGPIC", {"hong.bmp", "hongok.bmp"}},
+        {"CONTROL_HUANGPIC", {"huang.bmp", "huangok.bmp"}},
+        {"CONTROL_LVPIC", {"lv.bmp", "lvok.bmp"}},
+        {"CONTROL_LANPIC", {"lan.bmp", "lanok.bmp"}},
+    };
+    const std::vector<std::string> directions = {
+        "leftup.bmp", "leftdown.bmp",   "rightup.bmp", "rightdown.bmp",
+        "upup.bmp",   "updown.bmp",     "downup.bmp",  "downdown.bmp",
+        "kuosan.bmp", "kuosandown.bmp", "julong.bmp",  "julongdown.bmp"};
+    for (const char *suffix : {"", "2", "3"}) {
+        uses.push_back({std::string("CONTROL_BLFXLStaPic") + suffix, directions});
+        uses.push_back({std::string("CONTROL_BLFXRStaPic") + suffix, directions});
+    }
+    std::vector<std::string> sliders, frames;
+    for (int n = 0; n <= 25; ++n) sliders.push_back(std::to_string(n) + ".bmp");
+    for (int n = 1; n <= 10; ++n) frames.push_back("jdt" + std::to_string(n) + ".bmp");
+    uses.push_back({"CONTROL_LightSlider", sliders});
+    uses.push_back({"CONTROL_SpeedSlider", sliders});
+    uses.push_back({"CONTROL_JDTStatic", frames});
+
+    for (const auto &[control, pictures] : uses) {
+        const skin::SkinRect r = skin::readSkinRect(skinFolder() / "Main.ini", u"BUTTONINFO",
+                                                    platform::fromUtf8(control));
+        for (const std::string &picture : pictures)
+            EXPECT_EQ(loadSkinPicture(picture).size(), QSize(r.w, r.h))
+                << control << " shows " << picture;
+    }
+}
+
 TEST(SkinPictures, ArrowCellsShowDifferentArrowsForBothSwitchStates) {
     const QImage arrows = loadSkinPicture("Arrow.jpg");
     const auto cell = [](const char *key) {
