@@ -123,6 +123,12 @@ void paintGlyph(QPainter &p, Glyph glyph, const QRectF &box, const QColor &colou
         case Glyph::Folder:
             folder(p, box);
             break;
+        case Glyph::RecordDot:
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0xe5, 0x3b, 0x4f));
+            p.drawEllipse(box.adjusted(box.width() * 0.2, box.height() * 0.2, -box.width() * 0.2,
+                                       -box.height() * 0.2));
+            break;
         case Glyph::None:
             break;
     }

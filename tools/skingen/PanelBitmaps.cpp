@@ -196,14 +196,6 @@ QImage busyFrame(const QImage &base, int frame, int frames) {
 
 }  // namespace
 
-Rect rectOf(const WindowLayout &layout, const QString &key) {
-    for (const ImageButton &b : layout.buttons)
-        if (b.key == key) return b.rect;
-    for (const PlacedControl &c : layout.controls)
-        if (c.key == key) return c.rect;
-    qFatal("skingen: no control named %s", qPrintable(key));
-}
-
 std::vector<NamedPicture> lightingPanelPictures(const WindowLayout &main,
                                                 const QImage &background) {
     auto base = [&](const char *key) { return cropAt(background, rectOf(main, key)); };

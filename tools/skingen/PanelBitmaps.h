@@ -21,7 +21,4 @@ std::vector<NamedPicture> sliderPictures(const WindowLayout &main, const QImage 
 std::vector<NamedPicture> busyFrames(const WindowLayout &main, const QImage &background);
 QImage arrowPicture(const WindowLayout &main, const QImage &background);
 
-// The rectangle of a control or button of `layout` by its skin key.
-Rect rectOf(const WindowLayout &layout, const QString &key);
-
 }  // namespace skingen

@@ -219,6 +219,14 @@ WindowLayout mainWindowLayout() {
     return layout;
 }
 
+Rect rectOf(const WindowLayout &layout, const QString &key) {
+    for (const ImageButton &b : layout.buttons)
+        if (b.key == key) return b.rect;
+    for (const PlacedControl &c : layout.controls)
+        if (c.key == key) return c.rect;
+    qFatal("skingen: no control named %s", qPrintable(key));
+}
+
 Rect compositePageArea() {
     return {16, 96, 528, 282};
 }
@@ -244,7 +252,7 @@ WindowLayout compositeDialogLayout() {
     button("CONTROL_CANCEL", {428, 392, 116, 36}, Look::Plate);
     button("FUNC_MACRO_ADD", {404, 104, 30, 30}, Look::IconButton, Glyph::Plus);
     button("FUNC_MACRO_DELETE", {440, 104, 30, 30}, Look::IconButton, Glyph::Minus);
-    button("FUNC_MACRO_RECORD", {256, 144, 272, 30}, Look::Plate);
+    button("FUNC_MACRO_RECORD", {256, 144, 272, 30}, Look::Plate, Glyph::RecordDot);
     button("FUNC_MACRO_DELETE2", {256, 182, 132, 28}, Look::Plate);
     button("FUNC_MACRO_CLEAR", {396, 182, 132, 28}, Look::Plate);
     button("FUNC_MACRO_UP_TOP", {256, 216, 132, 28}, Look::Plate);

@@ -47,7 +47,8 @@ enum class Glyph {
     Minus,
     Keyboard,
     Eraser,
-    Folder
+    Folder,
+    RecordDot
 };
 
 struct ImageButton {
@@ -85,6 +86,10 @@ struct WindowLayout {
 };
 
 WindowLayout mainWindowLayout();
+
+// The rectangle of a button or control of `layout` by its skin key; a key the
+// layout does not have is a fault of the table and stops the generator.
+Rect rectOf(const WindowLayout &layout, const QString &key);
 WindowLayout compositeDialogLayout();
 WindowLayout profileDialogLayout();
 

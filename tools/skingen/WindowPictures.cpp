@@ -32,8 +32,13 @@ void paintWindowBody(QPainter &p, const QSize &size, int captionHeight) {
     light.setColorAt(1, QColor(0x1e, 0xc8, 0xff, 0));
     p.setBrush(light);
     p.drawPath(windowOutline(size));
+    // The caption band: a shade darker than the body, closed by a hairline.
+    p.save();
+    p.setClipPath(windowOutline(size));
+    p.fillRect(QRectF(0, 0, size.width(), captionHeight), QColor(0x0c, 0x0e, 0x11, 110));
+    p.restore();
     p.setPen(QPen(QColor(0x2a, 0x2e, 0x36), 1));
-    p.drawLine(QPointF(14, captionHeight + 0.5), QPointF(size.width() - 14, captionHeight + 0.5));
+    p.drawLine(QPointF(0, captionHeight + 0.5), QPointF(size.width(), captionHeight + 0.5));
     p.setPen(QPen(theme::kWindowEdge, 1));
     p.setBrush(Qt::NoBrush);
     p.drawPath(windowOutline(size));
@@ -130,9 +135,17 @@ int keyboardPlateTop(const WindowLayout &layout) {
     return -1;
 }
 
-void paintPageArea(QPainter &p, Page page) {
+void paintPageArea(QPainter &p, const WindowLayout &layout, Page page) {
     const Rect area = compositePageArea();
     paintCard(p, area, false);
+    if (page == Page::Macro) {
+        // A sunken well behind the step list.
+        const QRectF well =
+            toRectF(rectOf(layout, "FUNC_MACRO_LIST2")).adjusted(-2.5, -2.5, 2.5, 2.5);
+        p.setPen(QPen(theme::kCardEdge, 1));
+        p.setBrush(theme::kPlateTop);
+        p.drawRoundedRect(well, 6, 6);
+    }
     const Glyph watermark = page == Page::Key        ? Glyph::Keyboard
                             : page == Page::Media    ? Glyph::Globe
                             : page == Page::Function ? Glyph::Menu
@@ -160,7 +173,7 @@ QImage paintCompositeBackground(const WindowLayout &layout, Page page) {
     QImage image = paintBackground(layout);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    paintPageArea(p, page);
+    paintPageArea(p, layout, page);
     return image;
 }
 
