@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "../control/SocketPath.h"
+#include "../src/Diagnostics.h"
 #include "ControlInterpreter.h"
 #include "MemoryDump.h"
 
@@ -18,6 +19,9 @@ SimulatorSettings SimulatorSettings::fromEnvironment() {
         unsigned long version = std::strtoul(firmware, &end, 0);
         if (end != firmware && *end == '\0' && version <= 0xFFFF) {
             settings.firmware = static_cast<uint16_t>(version);
+        } else {
+            diagnose(Level::Error,
+                     "USBGATE_SIM_FIRMWARE=\"%s\" is not a version 0..0xFFFF; ignored", firmware);
         }
     }
     const char *plugged = std::getenv("USBGATE_SIM_PLUGGED");
