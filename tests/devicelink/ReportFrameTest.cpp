@@ -47,14 +47,6 @@ TEST(ReportFrame, PayloadLongerThan56BytesIsCut) {
     EXPECT_EQ(report[63], 56);  // the 56th payload byte, nothing beyond the frame
 }
 
-TEST(ReportFrame, RefusingStatusesAre255And254Only) {
-    EXPECT_TRUE(isRefusingStatus(255));
-    EXPECT_TRUE(isRefusingStatus(254));
-    EXPECT_FALSE(isRefusingStatus(253));
-    EXPECT_FALSE(isRefusingStatus(0));
-    EXPECT_FALSE(isRefusingStatus(1));
-}
-
 TEST(UnitIdentifiers, NameTheThreeCollectionsLittleEndian) {
     const UnitId expected = {15,   0,    0,    0,    0x45, 0x0C, 0x04, 0x50,
                              0x1C, 0xFF, 0x92, 0x00, 0,    0,    0,    0};
