@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include "LoadedLibrary.h"
@@ -177,6 +178,18 @@ TEST_F(EntryPoints, EndFromInsideACallbackNeitherHangsNorDeliversTwice) {
     ASSERT_EQ(library.write(commandReport(0x02)), 1);
     EXPECT_TRUE(EventLog::instance().next(USBGATE_EVENT_DATA, kTagCtrl, 2000ms));
     EXPECT_FALSE(EventLog::instance().next(USBGATE_EVENT_DATA, kTagCtrl, 200ms));
+}
+
+// The default backend on this machine's real udev: no keyboard is attached,
+// yet the library is ready and counts none.
+TEST(EntryPointsBackend, HidrawIsTheDefaultAndReadyWithoutAKeyboard) {
+    TempFolder folder;
+    LoadedLibrary library(folder);
+    unsetenv("USBGATE_BACKEND");
+    ASSERT_EQ(library->Init(0), 1);
+    EXPECT_EQ(library.deviceCount(), 0u);
+    EXPECT_EQ(library.write(commandReport(0x01)), 0);
+    EXPECT_FALSE(std::filesystem::exists(library.socketPath()));  // no simulator running
 }
 
 TEST(EntryPointsBackend, UnknownBackendNameFailsInit) {
