@@ -13,7 +13,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class EntryPoints : public ::testing::Test {
+class UsbgateEntryPoints : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(library->Init(0), 1); }
 
@@ -27,7 +27,7 @@ protected:
     LoadedLibrary library{folder};
 };
 
-TEST_F(EntryPoints, EveryRequestWithAWrongCheckValueIsRefused) {
+TEST_F(UsbgateEntryPoints, EveryRequestWithAWrongCheckValueIsRefused) {
     auto report = commandReport(0x03, 44);
     const uint8_t *unit = kVendorUnit.data();
     auto cb = EventLog::callback;
@@ -58,7 +58,7 @@ TEST_F(EntryPoints, EveryRequestWithAWrongCheckValueIsRefused) {
               0);
 }
 
-TEST_F(EntryPoints, UnitsOtherThanTheKeyboardsCollectionsAreRefused) {
+TEST_F(UsbgateEntryPoints, UnitsOtherThanTheKeyboardsCollectionsAreRefused) {
     Unit otherUsage = unitOf(0xFF1C, 0x0093);
     Unit otherProduct = kVendorUnit;
     otherProduct[6] = 0x05;
@@ -76,7 +76,7 @@ TEST_F(EntryPoints, UnitsOtherThanTheKeyboardsCollectionsAreRefused) {
     }
 }
 
-TEST_F(EntryPoints, AnswersReachEveryCtrlRegistrationUntilWithdrawn) {
+TEST_F(UsbgateEntryPoints, AnswersReachEveryCtrlRegistrationUntilWithdrawn) {
     library.registerReads();
     uint32_t second = 0;
     auto cb = EventLog::callback;
@@ -106,7 +106,7 @@ TEST_F(EntryPoints, AnswersReachEveryCtrlRegistrationUntilWithdrawn) {
     EXPECT_FALSE(EventLog::instance().next(USBGATE_EVENT_DATA, kTagCtrl, 200ms));
 }
 
-TEST_F(EntryPoints, RequestWriteHandsTheNextAnswerToItsCallbackOnce) {
+TEST_F(UsbgateEntryPoints, RequestWriteHandsTheNextAnswerToItsCallbackOnce) {
     auto cb = EventLog::callback;
     auto report = commandReport(0x03, 44);
     uint32_t id = 0;
@@ -121,7 +121,7 @@ TEST_F(EntryPoints, RequestWriteHandsTheNextAnswerToItsCallbackOnce) {
     EXPECT_FALSE(EventLog::instance().next(USBGATE_EVENT_DATA, 0x55, 200ms));
 }
 
-TEST_F(EntryPoints, StatusBytesAreKeptAndReadBack) {
+TEST_F(UsbgateEntryPoints, StatusBytesAreKeptAndReadBack) {
     auto cb = EventLog::callback;
     std::vector<uint8_t> bank = {0x05, 0x03};
     uint32_t id = 0;
@@ -142,7 +142,7 @@ TEST_F(EntryPoints, StatusBytesAreKeptAndReadBack) {
         library->RequestStatusGet(kVendorUnit.data(), cb, 1, check(kVendorUnit, cb, 1), &getId), 0);
 }
 
-TEST_F(EntryPoints, InitIsIdempotentAndEndStopsService) {
+TEST_F(UsbgateEntryPoints, InitIsIdempotentAndEndStopsService) {
     EXPECT_EQ(library->Init(0), 1);
     EXPECT_EQ(library->End(), 1);
     EXPECT_EQ(library->End(), 0);
@@ -162,7 +162,7 @@ int32_t endingCallback(const UsbgateEvent *event) {
     return 1;
 }
 
-TEST_F(EntryPoints, EndFromInsideACallbackNeitherHangsNorDeliversTwice) {
+TEST_F(UsbgateEntryPoints, EndFromInsideACallbackNeitherHangsNorDeliversTwice) {
     endingEntries = &*library;
     uint32_t id = 0;
     ASSERT_EQ(library->RequestAsyncRead(kVendorUnit.data(), endingCallback, kTagCtrl,
@@ -182,7 +182,7 @@ TEST_F(EntryPoints, EndFromInsideACallbackNeitherHangsNorDeliversTwice) {
 
 // The default backend on this machine's real udev: no keyboard is attached,
 // yet the library is ready and counts none.
-TEST(EntryPointsBackend, HidrawIsTheDefaultAndReadyWithoutAKeyboard) {
+TEST(UsbgateBackendChoice, HidrawIsTheDefaultAndReadyWithoutAKeyboard) {
     TempFolder folder;
     LoadedLibrary library(folder);
     unsetenv("USBGATE_BACKEND");
@@ -192,7 +192,7 @@ TEST(EntryPointsBackend, HidrawIsTheDefaultAndReadyWithoutAKeyboard) {
     EXPECT_FALSE(std::filesystem::exists(library.socketPath()));  // no simulator running
 }
 
-TEST(EntryPointsBackend, UnknownBackendNameFailsInit) {
+TEST(UsbgateBackendChoice, UnknownBackendNameFailsInit) {
     TempFolder folder;
     LoadedLibrary library(folder);
     setenv("USBGATE_BACKEND", "carrier-pigeon", 1);

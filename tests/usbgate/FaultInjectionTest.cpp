@@ -12,7 +12,7 @@ namespace {
 using namespace std::chrono;
 using namespace std::chrono_literals;
 
-class FaultInjection : public ::testing::Test {
+class UsbgateFaultInjection : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(library->Init(0), 1);
@@ -29,7 +29,7 @@ protected:
     const std::vector<uint8_t> readInfo = commandReport(0x03, 44);
 };
 
-TEST_F(FaultInjection, DroppedAnswersNeverArriveButTheCommandIsCounted) {
+TEST_F(UsbgateFaultInjection, DroppedAnswersNeverArriveButTheCommandIsCounted) {
     ASSERT_TRUE(control.resetStats());
     ASSERT_TRUE(control.dropNext(2));
     ASSERT_EQ(library.write(readInfo), 1);
@@ -41,7 +41,7 @@ TEST_F(FaultInjection, DroppedAnswersNeverArriveButTheCommandIsCounted) {
     EXPECT_EQ((*stats)[0x03], 3u);
 }
 
-TEST_F(FaultInjection, ForeignAnswersCarryAnotherCommandCode) {
+TEST_F(UsbgateFaultInjection, ForeignAnswersCarryAnotherCommandCode) {
     ASSERT_TRUE(control.foreignNext(1));
     auto foreign = library.exchange(readInfo);
     ASSERT_TRUE(foreign);
@@ -49,7 +49,7 @@ TEST_F(FaultInjection, ForeignAnswersCarryAnotherCommandCode) {
     EXPECT_EQ(library.exchange(readInfo).value().at(3), 0x03);
 }
 
-TEST_F(FaultInjection, RefusalStatusesLeaveMemoryUntouched) {
+TEST_F(UsbgateFaultInjection, RefusalStatusesLeaveMemoryUntouched) {
     ASSERT_TRUE(control.statusNext(255, 1));
     ASSERT_TRUE(control.statusNext(254, 2));  // the later setting replaces the earlier
     auto write = commandReport(0x06, 1, 0, {9});
@@ -62,7 +62,7 @@ TEST_F(FaultInjection, RefusalStatusesLeaveMemoryUntouched) {
     EXPECT_EQ(library.exchange(readInfo).value().at(7), 255);
 }
 
-TEST_F(FaultInjection, DelayedAnswersArriveLate) {
+TEST_F(UsbgateFaultInjection, DelayedAnswersArriveLate) {
     ASSERT_TRUE(control.delayNext(300, 1));
     ASSERT_EQ(library.write(readInfo), 1);
     EXPECT_FALSE(nextAnswer(100ms));
@@ -76,7 +76,7 @@ TEST_F(FaultInjection, DelayedAnswersArriveLate) {
     EXPECT_TRUE(library.exchange(readInfo, 500ms));
 }
 
-TEST_F(FaultInjection, UnplugInTheMiddleOfATransfer) {
+TEST_F(UsbgateFaultInjection, UnplugInTheMiddleOfATransfer) {
     ASSERT_TRUE(control.unplugAfter(2));
     EXPECT_TRUE(library.exchange(commandReport(0x07, 56, 0)));
     EXPECT_TRUE(library.exchange(commandReport(0x07, 56, 56)));
@@ -89,7 +89,7 @@ TEST_F(FaultInjection, UnplugInTheMiddleOfATransfer) {
     EXPECT_TRUE(library.exchange(commandReport(0x07, 56, 112)));
 }
 
-TEST_F(FaultInjection, ClearEndsEveryPendingFault) {
+TEST_F(UsbgateFaultInjection, ClearEndsEveryPendingFault) {
     ASSERT_TRUE(control.dropNext(5));
     ASSERT_TRUE(control.statusNext(255, 5));
     ASSERT_TRUE(control.clearFaults());
@@ -98,7 +98,7 @@ TEST_F(FaultInjection, ClearEndsEveryPendingFault) {
     EXPECT_EQ(answer->at(7), 0);
 }
 
-TEST_F(FaultInjection, ControlChannelRejectsMalformedCommands) {
+TEST_F(UsbgateFaultInjection, ControlChannelRejectsMalformedCommands) {
     for (const char *command :
          {"fault drop", "fault drop -1", "fault status 253 1", "fault delay x 1", "frobnicate",
           "poke info 0 ABC", "peek page3 0 1", "peek info 40 5", "event 0x10000", "capacity 40000",

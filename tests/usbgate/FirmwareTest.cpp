@@ -22,7 +22,7 @@ Report request(uint8_t code, uint8_t length, uint16_t offset) {
     return report;
 }
 
-TEST(DefaultMatrix, CoversEveryKeyOfTheKeyboardViewFnAndTheNineExtraKeys) {
+TEST(UsbgateDefaultMatrix, CoversEveryKeyOfTheKeyboardViewFnAndTheNineExtraKeys) {
     const auto &matrix = defaultMatrix();
     std::set<uint8_t> keys, modifiers, extraKeys;
     int fn = 0, empty = 0;
@@ -49,7 +49,7 @@ TEST(DefaultMatrix, CoversEveryKeyOfTheKeyboardViewFnAndTheNineExtraKeys) {
     EXPECT_TRUE(keys.count(0x65));  // App
 }
 
-TEST(Firmware, ShortOrUnsealedReportsAreRefusedAndChangeNothing) {
+TEST(UsbgateFirmware, ShortOrUnsealedReportsAreRefusedAndChangeNothing) {
     DeviceMemory memory = factoryMemory();
     const DeviceMemory before = memory;
     Firmware firmware(memory);
@@ -69,7 +69,7 @@ TEST(Firmware, ShortOrUnsealedReportsAreRefusedAndChangeNothing) {
     EXPECT_EQ(memory.params[0], 0x42);
 }
 
-TEST(Firmware, GroupsOpenAndCloseAndEveryLoneWriteIsMarked) {
+TEST(UsbgateFirmware, GroupsOpenAndCloseAndEveryLoneWriteIsMarked) {
     DeviceMemory memory = factoryMemory();
     Firmware firmware(memory);
     EXPECT_FALSE(firmware.groupOpen());
@@ -84,7 +84,7 @@ TEST(Firmware, GroupsOpenAndCloseAndEveryLoneWriteIsMarked) {
 // Random requests of every code, length and offset, with valid check sums so
 // they reach the command handling; run under AddressSanitizer this proves no
 // request reaches outside a region.
-TEST(Firmware, ArbitraryRequestsStayInsideTheirRegions) {
+TEST(UsbgateFirmware, ArbitraryRequestsStayInsideTheirRegions) {
     DeviceMemory memory = factoryMemory();
     memory.setMacroCapacity(300);
     Firmware firmware(memory);

@@ -136,9 +136,9 @@ private:
 
 constexpr char kKeyboardId[] = "0003:00000C45:00005004";
 
-class HidrawBackendTest : public ::testing::Test {
+class UsbgateHidrawBackend : public ::testing::Test {
 protected:
-    HidrawBackendTest() {
+    UsbgateHidrawBackend() {
         auto owned = std::make_unique<FakeNodeSource>();
         source = owned.get();
         keyboard = source->addNode(folder.path(), "hidraw1", kKeyboardId,
@@ -149,7 +149,7 @@ protected:
                                       test::kMultiCollectionDescriptor);
         backend = std::make_unique<HidrawBackend>(std::move(owned));
     }
-    ~HidrawBackendTest() override { backend->stop(); }
+    ~UsbgateHidrawBackend() override { backend->stop(); }
 
     std::vector<uint8_t> receive(int fd) {
         std::vector<uint8_t> bytes(256);
@@ -165,7 +165,7 @@ protected:
     RecordingSink sink;
 };
 
-TEST_F(HidrawBackendTest, EnumerationKeepsOnlyTheKeyboardsNodesWithOurCollections) {
+TEST_F(UsbgateHidrawBackend, EnumerationKeepsOnlyTheKeyboardsNodesWithOurCollections) {
     for (const NodeInfo &node : {bootInterface, keyboard, otherDevice}) source->present(node);
     ASSERT_TRUE(backend->start(sink));
     EXPECT_EQ(backend->deviceCount(Collection::Vendor), 1u);
@@ -176,7 +176,7 @@ TEST_F(HidrawBackendTest, EnumerationKeepsOnlyTheKeyboardsNodesWithOurCollection
     EXPECT_EQ(source->deviceEnd(otherDevice.devnode), -1);    // another vendor's device
 }
 
-TEST_F(HidrawBackendTest, ReportsTravelBothWaysWithTheirReportIds) {
+TEST_F(UsbgateHidrawBackend, ReportsTravelBothWaysWithTheirReportIds) {
     source->present(keyboard);
     ASSERT_TRUE(backend->start(sink));
     int device = source->deviceEnd(keyboard.devnode);
@@ -220,7 +220,7 @@ TEST_F(HidrawBackendTest, ReportsTravelBothWaysWithTheirReportIds) {
     EXPECT_EQ(heard->bytes, (std::vector<uint8_t>{0xFF, 0x02}));
 }
 
-TEST_F(HidrawBackendTest, HotPlugTurnsIntoDeviceCountChanges) {
+TEST_F(UsbgateHidrawBackend, HotPlugTurnsIntoDeviceCountChanges) {
     ASSERT_TRUE(backend->start(sink));
     EXPECT_EQ(backend->deviceCount(Collection::Vendor), 0u);
     std::vector<uint8_t> command(64, 0);
@@ -237,7 +237,7 @@ TEST_F(HidrawBackendTest, HotPlugTurnsIntoDeviceCountChanges) {
     EXPECT_EQ(backend->deviceCount(Collection::Vendor), 0u);
 }
 
-TEST_F(HidrawBackendTest, ANodeThatFailsCountsAsGone) {
+TEST_F(UsbgateHidrawBackend, ANodeThatFailsCountsAsGone) {
     source->present(keyboard);
     ASSERT_TRUE(backend->start(sink));
     source->vanish(keyboard.devnode);
@@ -247,7 +247,7 @@ TEST_F(HidrawBackendTest, ANodeThatFailsCountsAsGone) {
     EXPECT_FALSE(backend->writeReport(Collection::Vendor, command.data(), 64));
 }
 
-TEST_F(HidrawBackendTest, ANodeWithoutPermissionNamesTheUdevRule) {
+TEST_F(UsbgateHidrawBackend, ANodeWithoutPermissionNamesTheUdevRule) {
     source->present(keyboard);
     source->deny(keyboard.devnode);
     testing::internal::CaptureStderr();
@@ -259,7 +259,7 @@ TEST_F(HidrawBackendTest, ANodeWithoutPermissionNamesTheUdevRule) {
     EXPECT_EQ(backend->deviceCount(Collection::Vendor), 0u);
 }
 
-TEST_F(HidrawBackendTest, MissingOrMalformedSysfsEntriesAreSkipped) {
+TEST_F(UsbgateHidrawBackend, MissingOrMalformedSysfsEntriesAreSkipped) {
     NodeInfo noDescriptor = source->addNode(folder.path(), "hidraw3", kKeyboardId, {});
     NodeInfo badId = source->addNode(folder.path(), "hidraw4", "0003:nonsense",
                                      test::kMultiCollectionDescriptor);

@@ -14,7 +14,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-TEST(Presence, PlugAndUnplugNotifyEveryCtrlRegistration) {
+TEST(UsbgatePresence, PlugAndUnplugNotifyEveryCtrlRegistration) {
     TempFolder folder;
     setenv("USBGATE_SIM_PLUGGED", "0", 1);
     LoadedLibrary library(folder);
@@ -38,7 +38,7 @@ TEST(Presence, PlugAndUnplugNotifyEveryCtrlRegistration) {
     EXPECT_EQ(EventLog::instance().pending(USBGATE_EVENT_DEVICE_COUNT, kTagCons), 0u);
 }
 
-TEST(Presence, ConsumerEventCodesReachTheConsRegistration) {
+TEST(UsbgatePresence, ConsumerEventCodesReachTheConsRegistration) {
     TempFolder folder;
     LoadedLibrary library(folder);
     ASSERT_EQ(library->Init(0), 1);
@@ -56,7 +56,7 @@ TEST(Presence, ConsumerEventCodesReachTheConsRegistration) {
     EXPECT_FALSE(control.event(0x02FF));
 }
 
-TEST(Presence, MemorySurvivesARestartOfTheLibrary) {
+TEST(UsbgatePresence, MemorySurvivesARestartOfTheLibrary) {
     TempFolder folder;
     std::vector<uint8_t> page = {2, 2, 0x04, 3, 0xCD, 0};
     {
@@ -87,7 +87,7 @@ TEST(Presence, MemorySurvivesARestartOfTheLibrary) {
     EXPECT_EQ(info[8 + 8] | info[8 + 9] << 8, 0x0108);
 }
 
-TEST(Presence, ADamagedStateFileIsKeptAsideAndFactoryMemoryUsed) {
+TEST(UsbgatePresence, ADamagedStateFileIsKeptAsideAndFactoryMemoryUsed) {
     TempFolder folder;
     std::filesystem::create_directories(folder.path() + "/usbgate");
     const std::string state = folder.path() + "/usbgate/simulator.state";

@@ -11,7 +11,7 @@ using test::kBootKeyboardDescriptor;
 using test::kExtendedUsageDescriptor;
 using test::kMultiCollectionDescriptor;
 
-TEST(ReportDescriptor, FindsTheThreeCollectionsWithTheirIdsAndSizes) {
+TEST(UsbgateReportDescriptor, FindsTheThreeCollectionsWithTheirIdsAndSizes) {
     auto found = parseReportDescriptor(kMultiCollectionDescriptor);
     ASSERT_EQ(found.size(), 3u);
     EXPECT_EQ(found[0].collection, Collection::Consumer);
@@ -27,12 +27,12 @@ TEST(ReportDescriptor, FindsTheThreeCollectionsWithTheirIdsAndSizes) {
     EXPECT_EQ(found[2].featureBytes, 1u);
 }
 
-TEST(ReportDescriptor, IgnoresCollectionsThatAreNotOurs) {
+TEST(UsbgateReportDescriptor, IgnoresCollectionsThatAreNotOurs) {
     EXPECT_TRUE(parseReportDescriptor(kBootKeyboardDescriptor).empty());
     EXPECT_TRUE(parseReportDescriptor({}).empty());
 }
 
-TEST(ReportDescriptor, ReadsExtendedUsagesAndUnnumberedReports) {
+TEST(UsbgateReportDescriptor, ReadsExtendedUsagesAndUnnumberedReports) {
     auto found = parseReportDescriptor(kExtendedUsageDescriptor);
     ASSERT_EQ(found.size(), 1u);
     EXPECT_EQ(found[0].collection, Collection::Vendor);
@@ -41,7 +41,7 @@ TEST(ReportDescriptor, ReadsExtendedUsagesAndUnnumberedReports) {
     EXPECT_EQ(found[0].outputBytes, 64u);
 }
 
-TEST(ReportDescriptor, TruncatedOrGarbledDescriptorsYieldWhatWasComplete) {
+TEST(UsbgateReportDescriptor, TruncatedOrGarbledDescriptorsYieldWhatWasComplete) {
     const auto full = parseReportDescriptor(kMultiCollectionDescriptor);
     for (size_t cut = 0; cut < kMultiCollectionDescriptor.size(); ++cut) {
         std::vector<uint8_t> part(kMultiCollectionDescriptor.begin(),

@@ -34,7 +34,7 @@ ToolRun runTool(const std::string &arguments) {
     return run;
 }
 
-class SimTool : public ::testing::Test {
+class UsbgateSimTool : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(library->Init(0), 1); }
     std::string tool(const std::string &arguments) {
@@ -44,7 +44,7 @@ protected:
     LoadedLibrary library{folder};
 };
 
-TEST_F(SimTool, DumpDecodesTheMacroAreaAndMarksChangedEntries) {
+TEST_F(UsbgateSimTool, DumpDecodesTheMacroAreaAndMarksChangedEntries) {
     SimControl control(library.socketPath());
     // One macro "Go": press A 20 ms, release A.
     std::vector<uint8_t> area = {0xAA, 0x55, 32,  0, 1,    0,    1, 0, 0, 0, 0,
@@ -65,7 +65,7 @@ TEST_F(SimTool, DumpDecodesTheMacroAreaAndMarksChangedEntries) {
     }
 }
 
-TEST_F(SimTool, CommandsPassThroughAndFailuresExitWithOne) {
+TEST_F(UsbgateSimTool, CommandsPassThroughAndFailuresExitWithOne) {
     ToolRun peek = runTool(tool("peek info 8 4"));
     EXPECT_EQ(peek.exitCode, 0);
     EXPECT_EQ(peek.output, "09 01 00 80\n");

@@ -11,7 +11,7 @@ namespace {
 constexpr uint8_t kOk = 0;
 constexpr uint8_t kRefused = 255;
 
-class SimulatorCommands : public ::testing::Test {
+class UsbgateSimulatorCommands : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(library->Init(0), 1);
@@ -45,7 +45,7 @@ std::vector<uint8_t> pattern(size_t length, uint8_t seed) {
     return bytes;
 }
 
-TEST_F(SimulatorCommands, AnswersEchoTheHeaderAndCarryACheckSum) {
+TEST_F(UsbgateSimulatorCommands, AnswersEchoTheHeaderAndCarryACheckSum) {
     auto reply = answer(0x05, 20, 42);
     ASSERT_EQ(reply.size(), 64u);
     EXPECT_EQ(reply[0], 4);
@@ -59,7 +59,7 @@ TEST_F(SimulatorCommands, AnswersEchoTheHeaderAndCarryACheckSum) {
     EXPECT_EQ(status(0x02), kOk);
 }
 
-TEST_F(SimulatorCommands, InfoBlockReadsAndOnlyTheProfileIsWritable) {
+TEST_F(UsbgateSimulatorCommands, InfoBlockReadsAndOnlyTheProfileIsWritable) {
     auto info = data(answer(0x03, 44), 44);
     EXPECT_EQ(info[8] | info[9] << 8, 0x0109);
     EXPECT_EQ(info[10], 0);
@@ -85,7 +85,7 @@ TEST_F(SimulatorCommands, InfoBlockReadsAndOnlyTheProfileIsWritable) {
     EXPECT_EQ(status(0x03, 43), kRefused);
 }
 
-TEST_F(SimulatorCommands, ParameterRecordsRoundTripAndTheLastWindowReadsPastTheEnd) {
+TEST_F(UsbgateSimulatorCommands, ParameterRecordsRoundTripAndTheLastWindowReadsPastTheEnd) {
     auto record = pattern(42, 3);
     EXPECT_EQ(status(0x06, 42, 42, record), kOk);
     EXPECT_EQ(data(answer(0x05, 56, 42), 42), record);
@@ -104,7 +104,7 @@ TEST_F(SimulatorCommands, ParameterRecordsRoundTripAndTheLastWindowReadsPastTheE
     EXPECT_EQ(status(0x05, 56, 126), kRefused);
 }
 
-TEST_F(SimulatorCommands, KeyPagesTransferInSevenChunksAndLeaveOtherPagesAlone) {
+TEST_F(UsbgateSimulatorCommands, KeyPagesTransferInSevenChunksAndLeaveOtherPagesAlone) {
     auto page = pattern(378, 11);
     auto pageTwoBefore = control.peek("page2", 0, 378);
     for (uint16_t o = 0; o < 378; o += 56) {
@@ -125,7 +125,7 @@ TEST_F(SimulatorCommands, KeyPagesTransferInSevenChunksAndLeaveOtherPagesAlone) 
     EXPECT_EQ(status(0x07, 56, 3 * 378), kRefused);
 }
 
-TEST_F(SimulatorCommands, MacroAreaHonoursTheCapacity) {
+TEST_F(UsbgateSimulatorCommands, MacroAreaHonoursTheCapacity) {
     ASSERT_TRUE(control.capacity(256));
     EXPECT_EQ(data(answer(0x03, 44), 44)[11], 2);
     auto chunk = pattern(56, 5);
@@ -137,7 +137,7 @@ TEST_F(SimulatorCommands, MacroAreaHonoursTheCapacity) {
     EXPECT_EQ(status(0x09, 16, 0), kRefused);
 }
 
-TEST_F(SimulatorCommands, DefaultMatrixIsReadOnlyAndReadsInChunks) {
+TEST_F(UsbgateSimulatorCommands, DefaultMatrixIsReadOnlyAndReadsInChunks) {
     std::vector<uint8_t> matrix;
     for (uint16_t o = 0; o < 378; o += 56) {
         uint8_t n = static_cast<uint8_t>(std::min<int>(56, 378 - o));
@@ -151,7 +151,7 @@ TEST_F(SimulatorCommands, DefaultMatrixIsReadOnlyAndReadsInChunks) {
     EXPECT_FALSE(control.poke("default", 0, {0}));
 }
 
-TEST_F(SimulatorCommands, KeyColoursLandInTheProfileSlot) {
+TEST_F(UsbgateSimulatorCommands, KeyColoursLandInTheProfileSlot) {
     auto colours = pattern(54, 9);
     EXPECT_EQ(status(0x11, 54, 18 * 3 + 512, colours), kOk);
     EXPECT_EQ(control.peek("colours1", 18 * 3, 54), colours);
@@ -159,7 +159,7 @@ TEST_F(SimulatorCommands, KeyColoursLandInTheProfileSlot) {
     EXPECT_EQ(status(0x11, 3, 3 * 512 - 2, {1, 2, 3}), kRefused);
 }
 
-TEST_F(SimulatorCommands, MalformedRequestsAreRefusedWithoutEffect) {
+TEST_F(UsbgateSimulatorCommands, MalformedRequestsAreRefusedWithoutEffect) {
     auto before = control.peek("params", 0, 126);
     // Unknown command code.
     EXPECT_EQ(status(0x55, 10, 0, pattern(10, 1)), kRefused);

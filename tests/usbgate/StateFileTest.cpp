@@ -13,13 +13,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class StateFileTest : public ::testing::Test {
+class UsbgateStateFile : public ::testing::Test {
 protected:
     std::string path() const { return folder.path() + "/deep/folder/simulator.state"; }
     test::TempFolder folder;
 };
 
-TEST_F(StateFileTest, SavedMemoryLoadsBackWholeAndMissingFilesAreReported) {
+TEST_F(UsbgateStateFile, SavedMemoryLoadsBackWholeAndMissingFilesAreReported) {
     StateFile file(path());
     DeviceMemory loaded = factoryMemory();
     EXPECT_EQ(file.load(loaded), LoadResult::Missing);
@@ -40,7 +40,7 @@ TEST_F(StateFileTest, SavedMemoryLoadsBackWholeAndMissingFilesAreReported) {
     EXPECT_EQ(loaded.info, memory.info);
 }
 
-TEST_F(StateFileTest, EveryTruncationIsDetectedAndTheFileKeptAside) {
+TEST_F(UsbgateStateFile, EveryTruncationIsDetectedAndTheFileKeptAside) {
     StateFile file(path());
     DeviceMemory memory = factoryMemory();
     memory.params[3] = 9;
@@ -58,7 +58,7 @@ TEST_F(StateFileTest, EveryTruncationIsDetectedAndTheFileKeptAside) {
     }
 }
 
-TEST_F(StateFileTest, AMacroAreaThatDisagreesWithTheCapacityIsDamage) {
+TEST_F(UsbgateStateFile, AMacroAreaThatDisagreesWithTheCapacityIsDamage) {
     StateFile file(path());
     DeviceMemory memory = factoryMemory();
     memory.macro.resize(100);  // capacity says 16384 bytes
@@ -68,7 +68,7 @@ TEST_F(StateFileTest, AMacroAreaThatDisagreesWithTheCapacityIsDamage) {
     EXPECT_EQ(loaded.macro.size(), loaded.macroCapacity());
 }
 
-TEST_F(StateFileTest, AnUnwritableFolderFailsTheSaveWithoutThrowing) {
+TEST_F(UsbgateStateFile, AnUnwritableFolderFailsTheSaveWithoutThrowing) {
     fs::create_directories(folder.path() + "/blocked");
     std::ofstream(folder.path() + "/blocked/file") << "x";
     StateFile file(folder.path() + "/blocked/file/simulator.state");
