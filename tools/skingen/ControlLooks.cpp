@@ -107,6 +107,10 @@ void paintKeycap(QPainter &p, const ImageButton &key, const Rect &rect, State st
     fillRounded(p, body, 6, theme::kKeySide, theme::kKeySide.darker(130));
     const QRectF face = body.adjusted(2, 1.5 + c.pressDepth, -2, -4 + c.pressDepth);
     fillRounded(p, face, 5, c.top, c.bottom);
+    // A faint highlight along the face's top edge, as light catches a keycap.
+    p.setPen(QPen(QColor(255, 255, 255, state == State::Down ? 10 : 28), 1));
+    p.drawLine(QPointF(face.left() + 5, face.top() + 1.5),
+               QPointF(face.right() - 5, face.top() + 1.5));
     strokeRounded(p, face, 5, c.edge, state == State::Normal ? 1.0 : 1.4);
     if (state == State::Disable) {
         // The assigned mark: a small lit dot in the top-right corner.
