@@ -65,19 +65,17 @@ void setName(MacroRecord &macro, std::u16string_view name) {
     macro.name[units] = u'\0';
 }
 
-// Reads block `index` at `offset` of an area whose first `total` bytes are valid.
-std::optional<MacroRecord> decodeBlock(std::span<const std::uint8_t> area, std::size_t offset,
-                                       std::size_t index, const TextLookup &lookup) {
+// Reads block `index` at `offset` of an area whose bytes are all valid into a
+// zeroed record; false when the block does not lie inside the area.
+bool decodeBlock(std::span<const std::uint8_t> area, std::size_t offset, std::size_t index,
+                 const TextLookup &lookup, MacroRecord &macro) {
     const std::size_t total = area.size();
-    if (offset < kMacroAreaHeaderSize || offset + kMacroBlockHeaderSize > total) {
-        return std::nullopt;
-    }
+    if (offset < kMacroAreaHeaderSize || offset + kMacroBlockHeaderSize > total) return false;
     const std::uint8_t *block = area.data() + offset;
     const std::size_t actionCount = std::min<std::size_t>(loadU16(block), kMaxMacroActions);
     const std::size_t actionsEnd = offset + kMacroBlockHeaderSize + kMacroActionBytes * actionCount;
-    if (actionsEnd > total) return std::nullopt;
+    if (actionsEnd > total) return false;
 
-    MacroRecord macro{};
     macro.cycles = block[2];
     macro.id = static_cast<std::uint16_t>(index + 1);
     macro.actionCount = static_cast<std::uint16_t>(actionCount);
@@ -97,7 +95,7 @@ std::optional<MacroRecord> decodeBlock(std::span<const std::uint8_t> area, std::
             macro.name[unit] = static_cast<char16_t>(loadU16(area.data() + actionsEnd + 2 * unit));
         }
     }
-    return macro;
+    return true;
 }
 
 }  // namespace
@@ -191,13 +189,10 @@ std::optional<std::vector<MacroRecord>> decodeMacroArea(std::span<const std::uin
         return std::nullopt;
     }
     const auto valid = area.first(total);
-    std::vector<MacroRecord> macros;
-    macros.reserve(count);
+    std::vector<MacroRecord> macros(count);
     for (std::size_t index = 0; index < count; ++index) {
         const std::size_t offset = loadU16(valid.data() + kMacroAreaHeaderSize + 2 * index);
-        auto macro = decodeBlock(valid, offset, index, lookup);
-        if (!macro) return std::nullopt;
-        macros.push_back(*macro);
+        if (!decodeBlock(valid, offset, index, lookup, macros[index])) return std::nullopt;
     }
     return macros;
 }
