@@ -11,14 +11,15 @@ class QWidget;
 
 namespace skin {
 
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, OkCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
 
 class DialogServices {
 public:
     virtual ~DialogServices() = default;
 
-    // A notice (OK only) or a question (Yes and No, No being the default).
+    // A notice (OK only), a question (Yes and No, No being the default) or a
+    // confirmation (OK and Cancel).
     virtual MessageAnswer showMessage(QWidget *parent, const QString &text, const QString &title,
                                       MessageButtons buttons) = 0;
     // The chosen file, or the empty text when the user cancels.

@@ -12,6 +12,11 @@ MessageAnswer QtDialogServices::showMessage(QWidget *parent, const QString &text
         QMessageBox::information(parent, title, text, QMessageBox::Ok, QMessageBox::Ok);
         return MessageAnswer::Ok;
     }
+    if (buttons == MessageButtons::OkCancel) {
+        const QMessageBox::StandardButton answer = QMessageBox::warning(
+            parent, title, text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
+        return answer == QMessageBox::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    }
     const QMessageBox::StandardButton answer = QMessageBox::question(
         parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
