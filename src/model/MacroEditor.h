@@ -73,7 +73,8 @@ public:
     // Stores the step list and the cycles field into the current macro's copy.
     void saveCurrentSteps();
 
-    // Writes the private list to the working store. Key records of the macro kind
+    // Writes the private list to the working store; the caller ends any cell edit
+    // and stops the recorder first. Key records of the macro kind
     // whose macro is gone (or was replaced by a new macro with the same id) fall
     // back to their default; those with id 0 take the first macro's id. False
     // when memory ran out: the store then keeps its old list.
