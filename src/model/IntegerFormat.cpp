@@ -14,14 +14,14 @@ bool isIntegerConversion(char16_t c) {
     return c == u'd' || c == u'i' || c == u'u' || c == u'x' || c == u'X' || c == u'o';
 }
 
-// Formats one conversion spec "%[flags][width][.precision]c" made of ASCII only.
-std::u16string formatOne(std::u16string_view spec, unsigned value) {
-    if (spec.size() > 16) return std::u16string(spec);
+// Formats one conversion "%[flags][width][.precision]c" made of ASCII only.
+std::u16string formatOne(std::u16string_view conversion, unsigned value) {
+    if (conversion.size() > 16) return std::u16string(conversion);
     char narrow[24] = {};
-    for (std::size_t i = 0; i < spec.size(); ++i) narrow[i] = static_cast<char>(spec[i]);
+    for (std::size_t i = 0; i < conversion.size(); ++i) narrow[i] = static_cast<char>(conversion[i]);
     char out[160] = {};
     const int written = std::snprintf(out, sizeof out, narrow, value);
-    if (written < 0) return std::u16string(spec);
+    if (written < 0) return std::u16string(conversion);
     std::u16string result;
     for (const char *p = out; *p != '\0'; ++p) result.push_back(static_cast<char16_t>(*p));
     return result;
