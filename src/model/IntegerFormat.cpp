@@ -18,7 +18,8 @@ bool isIntegerConversion(char16_t c) {
 std::u16string formatOne(std::u16string_view conversion, unsigned value) {
     if (conversion.size() > 16) return std::u16string(conversion);
     char narrow[24] = {};
-    for (std::size_t i = 0; i < conversion.size(); ++i) narrow[i] = static_cast<char>(conversion[i]);
+    for (std::size_t i = 0; i < conversion.size(); ++i)
+        narrow[i] = static_cast<char>(conversion[i]);
     char out[160] = {};
     const int written = std::snprintf(out, sizeof out, narrow, value);
     if (written < 0) return std::u16string(conversion);
