@@ -76,8 +76,7 @@ int32_t DeleteRequestFromHandle(void *handle);
 int32_t RequestWrite(const uint8_t *unit, UsbgateCallback callback, uint32_t tag,
                      const uint8_t *data, uint32_t length, uint32_t check, uint32_t *requestId);
 int32_t RequestWriteOne(const uint8_t *unit, UsbgateCallback callback, uint32_t tag,
-                        const uint8_t *data, uint32_t length, uint32_t check,
-                        uint32_t *requestId);
+                        const uint8_t *data, uint32_t length, uint32_t check, uint32_t *requestId);
 int32_t RequestStatusWrite(const uint8_t *unit, UsbgateCallback callback, uint32_t tag,
                            const uint8_t *data, uint32_t length, uint32_t check,
                            uint32_t *requestId);
