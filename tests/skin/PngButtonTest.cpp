@@ -153,10 +153,8 @@ TEST_F(PngButtonTest, AfterDrawCallbackToldWhetherTheNormalPictureShowed) {
 TEST_F(PngButtonTest, CaptionsUseTheColourOfTheLook) {
     button.resize(60, 30);
     button.setText(QStringLiteral("WWWWW"));
-    skin::CaptionStyle style;
-    style.drawCaption = true;
+    skin::CaptionStyle style = skin::windowButtonCaptionStyle();
     style.pointSize = 14;
-    style.colors = {Qt::white, Qt::white, Qt::white, QColor(0x7F, 0x7F, 0x7F), Qt::white};
     button.setCaptionStyle(style);
     const auto countColor = [this](const QColor &color) {
         const QImage shown = button.grab().toImage();

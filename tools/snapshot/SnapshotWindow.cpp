@@ -22,16 +22,6 @@ QString languageText(const TextRequest &request) {
                                                              request.textKey.toStdU16String(), 0));
 }
 
-// The look the skinned windows give their captioned buttons: white, grey when disabled.
-skin::CaptionStyle windowCaptionStyle() {
-    skin::CaptionStyle style;
-    style.drawCaption = true;
-    style.pointSize = 10;
-    style.face = QStringLiteral("Arial Unicode MS");
-    style.colors = {Qt::white, Qt::white, Qt::white, QColor(0x7F, 0x7F, 0x7F), Qt::white};
-    return style;
-}
-
 void showLook(CPngButton &button, CPngButton::Look look) {
     using Look = CPngButton::Look;
     if (look == Look::Disabled) button.setEnabled(false);
@@ -113,7 +103,7 @@ void SnapshotWindow::onInitDialog() {
     for (const TextRequest &caption : options_.captions) {
         CPngButton *button = placed.value(caption.key);
         button->setText(languageText(caption));
-        button->setCaptionStyle(windowCaptionStyle());
+        button->setCaptionStyle(skin::windowButtonCaptionStyle());
     }
     for (const TextRequest &label : options_.labels) placeLabel(label);
 }

@@ -2,6 +2,17 @@
 
 namespace skin {
 
+CaptionStyle windowButtonCaptionStyle() {
+    CaptionStyle style;
+    style.drawCaption = true;
+    style.pointSize = 10;
+    style.face = QStringLiteral("Arial Unicode MS");
+    const QColor disabledGrey(0x7F, 0x7F, 0x7F);
+    style.colors = {Qt::white, Qt::white, Qt::white, disabledGrey, Qt::white};
+    style.format = kDefaultCaptionFormat;
+    return style;
+}
+
 int qtTextFlagsOfFormat(unsigned format) {
     int flags = 0;
     if (format & kDrawTextCenter) {

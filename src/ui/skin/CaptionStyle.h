@@ -45,6 +45,10 @@ struct CaptionMargins {
     int bottom = 0;
 };
 
+// The style the windows give their captioned image buttons: drawn, 10 points,
+// "Arial Unicode MS", white in every look but grey 0x7F7F7F when disabled, centred.
+CaptionStyle windowButtonCaptionStyle();
+
 // The Qt alignment and text flags of a caption format.
 int qtTextFlagsOfFormat(unsigned format);
 
