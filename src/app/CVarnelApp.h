@@ -1,0 +1,54 @@
+// The application object: builds the paths, makes the single-instance decision
+// from the command line ("/Start", "/Kill", in any case), starts the companion
+// program, runs the main window until its shutdown, and answers a later
+// instance's "OPEN" and "KILL" through the local channel.
+#pragma once
+
+#include <QStringList>
+#include <filesystem>
+#include <memory>
+
+#include "app/settings/AppPaths.h"
+#include "ui/mainwindow/MainWindowEnvironment.h"
+
+namespace platform {
+class InstanceLock;
+class LocalChannelServer;
+}  // namespace platform
+
+class CVarnelDlg;
+struct ProcessStores;
+
+// The name of the instance lock and of the channel socket.
+inline constexpr const char *kInstanceName = "QX11K09A";
+
+struct CommandLine {
+    bool kill = false;
+    bool startHidden = false;
+};
+// The switches among the arguments (the program name excluded), case-insensitive.
+CommandLine parseCommandLine(const QStringList &arguments);
+
+class CVarnelApp {
+public:
+    CVarnelApp(app::AppPaths paths, mainwindow::MainWindowEnvironment environment);
+    ~CVarnelApp();
+
+    // Runs the utility; the result is the process exit code.
+    int run(const QStringList &arguments);
+
+    static std::filesystem::path channelSocket();
+
+private:
+    // True when another instance took the request and this process should end.
+    bool handOverToRunningInstance(const char *command);
+    void startCompanion();
+    void listenForOtherInstances();
+
+    app::AppPaths paths_;
+    mainwindow::MainWindowEnvironment environment_;
+    std::unique_ptr<platform::InstanceLock> lock_;
+    std::unique_ptr<platform::LocalChannelServer> channel_;
+    std::unique_ptr<ProcessStores> stores_;
+    std::unique_ptr<CVarnelDlg> window_;
+};

@@ -1,0 +1,17 @@
+// varnel: the configuration utility of the keyboard. It lives in the tray; the
+// main window opens when a keyboard is found at start, or from the tray.
+#include <QApplication>
+
+#include "app/CVarnelApp.h"
+#include "platform/Folders.h"
+
+int main(int argc, char *argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    CVarnelApp varnel(
+        app::AppPaths::build(platform::applicationFolder(), platform::executableFileName()),
+        mainwindow::MainWindowEnvironment::product());
+    return varnel.run(arguments);
+}

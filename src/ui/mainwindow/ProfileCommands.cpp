@@ -1,0 +1,214 @@
+#include "ui/mainwindow/ProfileCommands.h"
+
+#include <QFileInfo>
+#include <mutex>
+
+#include "devicelink/DeviceCommands.h"
+#include "model/DeviceImage.h"
+#include "model/ProfileFile.h"
+#include "ui/mainwindow/BusyIndicator.h"
+#include "ui/skin/CPngButton.h"
+#include "ui/skin/DialogServices.h"
+#include "ui/skin/SkinPath.h"
+#include "ui/skin/layout/LanguageText.h"
+
+namespace mainwindow {
+namespace {
+
+constexpr int kMaxLabelLength = 1024;
+const QString kProfileFilter = QStringLiteral("(*.vrp) (*.vrp);;(*.*) (*)");
+
+QString withVrpExtension(const QString &path) {
+    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".vrp") : path;
+}
+
+}  // namespace
+
+ProfileCommands::ProfileCommands(ProfileCommandsContext context, CPngButton &applyButton,
+                                 CPngButton &profileNameButton, BusyIndicator &busy,
+                                 QWidget &window)
+    : context_(std::move(context)),
+      applyButton_(applyButton),
+      profileNameButton_(profileNameButton),
+      busy_(busy),
+      window_(window) {}
+
+QString ProfileCommands::text(const char *key) const {
+    return QString::fromStdU16String(
+        skin::lookupText(QString::fromLatin1(key).toStdU16String(), context_.languageIndex));
+}
+
+bool ProfileCommands::ask(const char *key) {
+    return skin::dialogServices().showMessage(&window_, text(key), QString(),
+                                              skin::MessageButtons::YesNo) ==
+           skin::MessageAnswer::Yes;
+}
+
+void ProfileCommands::notify(const QString &message) {
+    skin::dialogServices().showMessage(&window_, message, QString(), skin::MessageButtons::Ok);
+}
+
+int ProfileCommands::currentProfile() {
+    return context_.device.activeProfile();
+}
+
+void ProfileCommands::setCurrentProfile(int profile) {
+    if (profile >= 0) context_.device.setActiveProfile(profile);
+}
+
+bool ProfileCommands::pending() const {
+    return applyButton_.isEnabled();
+}
+
+void ProfileCommands::setPending(bool pending) {
+    applyButton_.setEnabled(pending);
+}
+
+std::filesystem::path ProfileCommands::profileDataFile() const {
+    return model::profileFilePath(context_.userFolder, 0);
+}
+
+int ProfileCommands::switchProfile(int profile) {
+    if (profile >= 3) profile = 0;
+    if (hooks_.compositeOpenCount() >= 1) {
+        notify(text("PROFILE_SEELCT_PROMPT2"));
+        return 0;
+    }
+    if (pending() || hooks_.managerPending()) {
+        if (!askingToSwitch_) {
+            askingToSwitch_ = true;
+            if (ask("PROFILE_SELECT_PROMPT")) {
+                apply();
+            } else {
+                setPending(false);
+                // The file holds the last applied state; the store keeps its
+                // content when the file cannot be read.
+                if (currentProfile() >= 0) {
+                    model::readProfileFile(profileDataFile(), context_.working);
+                }
+            }
+        }
+        askingToSwitch_ = false;
+        setCurrentProfile(profile);
+    } else {
+        setCurrentProfile(profile);
+        if (hooks_.managerOpenCount() >= 1) {
+            hooks_.tickManagerRow(profile);
+            hooks_.clearManagerPending();
+        }
+    }
+    {
+        std::lock_guard lock(context_.working.mutex());
+        context_.keys.refreshKeyButtons();
+    }
+    refreshProfileLabel();
+    return 1;
+}
+
+bool ProfileCommands::snapshotAndUpload(bool allProfiles) {
+    {
+        std::lock_guard lock(context_.snapshot.mutex());
+        model::buildProfileFileImage(context_.working);
+        context_.snapshot.copyContentFrom(context_.working);
+    }
+    return context_.transfer.uploadDeviceImage(allProfiles);
+}
+
+void ProfileCommands::apply() {
+    busy_.begin();
+    if (pending()) {
+        std::lock_guard lock(context_.working.mutex());
+        const bool written = model::writeExistingProfileFile(context_.working, profileDataFile(),
+                                                             model::StoreLocking::AlreadyHeld);
+        const bool uploaded = snapshotAndUpload(false);
+        if (written && uploaded) setPending(false);
+    }
+    busy_.end();
+}
+
+void ProfileCommands::restoreDefaults() {
+    if (!ask("MAIN_PROMPT_DEFAULT")) return;
+    context_.keys.resetKeyAssignments();
+    restoreLighting_();
+    apply();
+}
+
+QString ProfileCommands::profileLabel() {
+    const int profile = currentProfile();
+    if (profile < 0) return text("DEFAULT_PROFILE_NAME");
+    const std::filesystem::path file = model::profileFilePath(context_.userFolder, profile);
+    return skin::toQString(file.stem()).left(kMaxLabelLength);
+}
+
+void ProfileCommands::refreshProfileLabel() {
+    const QString label = profileLabel();
+    profileNameButton_.setText(label);
+    profileNameButton_.setToolTipText(text("PROFILE_TIP") + label);
+}
+
+void ProfileCommands::exportTo(const QString &path) {
+    model::writeProfileFile(context_.working, skin::toPath(path), model::StoreLocking::TakeLock);
+}
+
+bool ProfileCommands::importFrom(const QString &path) {
+    const std::filesystem::path file = skin::toPath(path);
+    const int valid = model::validateProfileFile(file, [this](const std::filesystem::path &bad) {
+        notify(text("PROFILE_FORMAT_ERROR").replace(QStringLiteral("%s"), skin::toQString(bad)));
+    });
+    // The file is read into a scratch store first: a file that passes the
+    // header checks but cannot be read whole leaves the working store as it was.
+    model::ProfileStore imported;
+    if (valid != model::kProfileValid || model::readProfileFile(file, imported) != 1) {
+        notify(text("MAIN_PROMPT_INPORT"));
+        return false;
+    }
+    {
+        std::lock_guard lock(context_.working.mutex());
+        {
+            std::lock_guard importedLock(imported.mutex());
+            context_.working.copyContentFrom(imported);
+        }
+        model::writeProfileFile(context_.working, profileDataFile(),
+                                model::StoreLocking::AlreadyHeld);
+        snapshotAndUpload(true);
+        context_.keys.refreshKeyButtons();
+    }
+    setPending(false);
+    return true;
+}
+
+void ProfileCommands::exportWithDialog() {
+    const QString path = skin::dialogServices().saveFileName(
+        &window_, QString(), QStringLiteral("*.vrp"), kProfileFilter);
+    if (!path.isEmpty()) exportTo(withVrpExtension(path));
+}
+
+void ProfileCommands::importWithDialog() {
+    const QString path = skin::dialogServices().openFileName(
+        &window_, QString(), QStringLiteral("*.vrp"), kProfileFilter);
+    if (!path.isEmpty()) importFrom(path);
+}
+
+void ProfileCommands::installDefaultStore() {
+    context_.working.macros.clear();
+    context_.working.strings.clear();
+    model::installDefaultProfileBlock(context_.working);
+}
+
+void ProfileCommands::reloadFromKeyboard(bool keepPending) {
+    std::error_code ignored;
+    std::filesystem::create_directories(context_.userFolder, ignored);
+    const int profile = currentProfile();
+    const bool downloaded =
+        profile >= 0 && context_.transfer.downloadDeviceImage(profileDataFile());
+    {
+        std::lock_guard lock(context_.working.mutex());
+        if (!downloaded || model::readProfileFile(profileDataFile(), context_.working) != 1) {
+            installDefaultStore();
+        }
+        context_.keys.refreshKeyButtons();
+    }
+    if (!keepPending) setPending(false);
+}
+
+}  // namespace mainwindow
