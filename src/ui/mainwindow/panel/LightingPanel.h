@@ -18,6 +18,9 @@ class CPngButton;
 namespace lighting {
 class LightingModel;
 }
+namespace preview {
+class PreviewEngine;
+}
 
 namespace panel {
 
@@ -91,9 +94,27 @@ public:
     LightingPanelControls &controls() { return *controls_; }
 
 private:
+    void connectControls();
+    void toggleLightingView();
+    void selectMode(int selectorIndex);
+    void chooseColour(int controlId, lighting::Colour colour);
+    void toggleMulticolour();
+    void choosePreset(int index);
+    void chooseBrush(int brush);
+    void chooseBaseColour(lighting::Colour colour);
+    void selectUserMode(int slot);
+    void renameUserMode(const QString &text);
+    void fillModeSelector();
+    void refreshSliders();
+    void refreshUserModeControls();
+    void showGroupsOfMode(int mode);
+    void showColourTable();
+    int selectedModeCode() const;
+
     LightingPanelContext context_;
     std::unique_ptr<LightingPanelControls> controls_;
     std::unique_ptr<KeyPreviewPainter> painter_;
+    std::unique_ptr<preview::PreviewEngine> engine_;
 };
 
 }  // namespace panel
