@@ -1,0 +1,162 @@
+// How the main window behaves for the user: opening and hiding, the keyboard
+// filter, the tray menu, the layout switch, the report rate, the busy
+// indicator and the texts of the language pass.
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include "AppTestSupport.h"
+#include "app/settings/AppSettings.h"
+#include "platform/Registry.h"
+#include "ui/mainwindow/AboutBox.h"
+#include "ui/mainwindow/BusyIndicator.h"
+#include "ui/mainwindow/CTrayIcon.h"
+#include "ui/mainwindow/KeyboardView.h"
+#include "ui/mainwindow/ProfileCommands.h"
+#include "ui/skin/CPngButton.h"
+
+namespace apptest {
+namespace {
+
+using namespace mainwindow;
+
+class WindowBehaviourTest : public AppTest {
+protected:
+    void press(int key) {
+        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+        QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
+        QApplication::sendEvent(window.get(), &down);
+        QApplication::sendEvent(window.get(), &up);
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(WindowBehaviourTest, EnterAndEscapeNeverHideTheWindowButCancelAndOkDo) {
+    CVarnelDlg &dlg = startWindow();
+    ASSERT_TRUE(waitUntil([&] { return dlg.isVisible(); }));
+    press(Qt::Key_Return);
+    press(Qt::Key_Enter);
+    press(Qt::Key_Escape);
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_FALSE(dlg.isShutDown());
+
+    ASSERT_TRUE(dlg.clickControl(2));
+    EXPECT_FALSE(dlg.isVisible());
+    dlg.onCommand(CTrayIcon::kMenuOpen);
+    EXPECT_TRUE(dlg.isVisible());
+    dlg.markApplyPending();
+    ASSERT_TRUE(dlg.clickControl(1));  // OK applies, then hides
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_FALSE(dlg.profiles().pending());
+
+    // The close button runs the shutdown sequence.
+    dlg.onCommand(CVarnelDlg::kClose);
+    EXPECT_TRUE(dlg.isShutDown());
+    EXPECT_FALSE(dlg.trayIcon().isAdded());
+}
+
+TEST_F(WindowBehaviourTest, TrayOpensTheWindowOrSaysThatNoKeyboardIsThere) {
+    ASSERT_TRUE(sim().unplug());
+    CVarnelDlg &dlg = startWindow();
+    dlg.trayIcon().doubleClicked();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, languageText("MAIN_NO_DEVICE_PROMPT"));
+    EXPECT_FALSE(dlg.isVisible());
+
+    ASSERT_TRUE(sim().plug());
+    ASSERT_TRUE(waitUntil([&] { return dlg.presence().lastDeviceCount() != 0; }));
+    settle();
+    dlg.trayIcon().doubleClicked();
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+
+    // The menu: relabelled in the current language, the first item bold.
+    const QList<QAction *> items = dlg.trayIcon().preparedMenu().actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0]->text(), languageText("MENU_11"));
+    EXPECT_EQ(items[1]->text(), languageText("MENU_22"));
+    EXPECT_EQ(items[2]->text(), languageText("MENU_33"));
+    EXPECT_TRUE(items[0]->font().bold());
+    EXPECT_FALSE(items[1]->font().bold());
+
+    // About: one box at a time, with its texts.
+    items[1]->trigger();
+    AboutBox *about = dlg.aboutBox();
+    ASSERT_NE(about, nullptr);
+    items[1]->trigger();
+    EXPECT_EQ(dlg.aboutBox(), about);
+    EXPECT_EQ(about->introText(), languageText("GUANYU_JIESHAO"));
+    EXPECT_EQ(about->windowTitle(), languageText("LANG_ABOUT_TITLE"));
+    items[2]->trigger();
+    EXPECT_TRUE(dlg.isShutDown());
+    EXPECT_FALSE(dlg.isVisible());
+}
+
+TEST_F(WindowBehaviourTest, FlipSwitchesFunctionAndDKeysAndIsRemembered) {
+    CVarnelDlg &dlg = startWindow(true);
+    auto enabled = [&](int id) { return dlg.control(id)->isEnabled(); };
+    EXPECT_TRUE(enabled(ids::kF1));
+    EXPECT_FALSE(enabled(ids::kFirstDKey));
+    ASSERT_TRUE(dlg.clickControl(ids::kFlipLeft));
+    EXPECT_FALSE(enabled(ids::kF1));
+    EXPECT_TRUE(enabled(ids::kFirstDKey));
+    platform::Registry registry(platform::Registry::defaultStoreFile());
+    EXPECT_EQ(app::AppSettings(registry).profileString(u"Flip", u"?"), u"1");
+    // The D keys do nothing in either view.
+    dlg.onCommand(ids::kFirstDKey);
+    EXPECT_TRUE(dialogs.shown.empty());
+    ASSERT_TRUE(dlg.clickControl(ids::kFlipRight));
+    EXPECT_TRUE(enabled(ids::kF1));
+    EXPECT_EQ(app::AppSettings(registry).profileString(u"Flip", u"?"), u"0");
+}
+
+TEST_F(WindowBehaviourTest, ReportRateButtonSelectsAndWritesTheRecord) {
+    CVarnelDlg &dlg = startWindow(true);
+    const int profile = dlg.profiles().currentProfile();
+    ASSERT_TRUE(dlg.clickControl(ids::kReportRate[2]));
+    EXPECT_EQ(dlg.keyboardView().shownReportRate(), 2);
+    EXPECT_TRUE(dlg.controlAs<CPngButton>(ids::kReportRate[2])->isSelected());
+    EXPECT_FALSE(dlg.controlAs<CPngButton>(ids::kReportRate[0])->isSelected());
+    EXPECT_EQ(peek("params", profile * 42 + 15, 1), std::vector<std::uint8_t>{2});
+}
+
+TEST_F(WindowBehaviourTest, BusyIndicatorCyclesItsFramesWhileApplying) {
+    CVarnelDlg &dlg = startWindow(true);
+    BusyIndicator &busy = dlg.busyIndicator();
+    EXPECT_FALSE(busy.isShown());
+    busy.begin();
+    EXPECT_TRUE(busy.isShown());
+    for (int i = 0; i < BusyIndicator::kFrameCount; ++i) busy.nextFrame();
+    EXPECT_EQ(busy.frame(), 0);  // after the tenth frame the first again
+    busy.nextFrame();
+    EXPECT_EQ(busy.frame(), 1);
+    busy.end();
+    EXPECT_TRUE(waitUntil([&] { return !busy.isShown() && !busy.isAnimating(); }, 2000));
+}
+
+TEST_F(WindowBehaviourTest, EveryTextOfTheLanguagePassIsFound) {
+    CVarnelDlg &dlg = startWindow(true);
+    for (int id : {1135, 1136, 1137, 1007, 1138, 1, 2, 1006, 1005}) {
+        const auto *button = dlg.controlAs<CPngButton>(id);
+        ASSERT_NE(button, nullptr) << id;
+        EXPECT_FALSE(button->text().isEmpty()) << id;
+        EXPECT_FALSE(button->text().contains(QStringLiteral("#Error"))) << id;
+        EXPECT_TRUE(button->captionStyle().drawCaption) << id;
+    }
+    for (int id :
+         {CVarnelDlg::kMinimize, CVarnelDlg::kClose, CVarnelDlg::kHelp, ids::kBackupMenu}) {
+        EXPECT_FALSE(
+            dlg.controlAs<CPngButton>(id)->toolTipText().contains(QStringLiteral("#Error")));
+    }
+    EXPECT_EQ(dlg.controlAs<CPngButton>(1138)->captionStyle().colors.disabled, QColor(0x7F7F7F));
+    // Help and the links open in the user's applications.
+    dlg.onCommand(CVarnelDlg::kHelp);
+    dlg.onCommand(CVarnelDlg::kVendorLink);
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_NE(opened[0].find("index.html"), std::string::npos);
+    EXPECT_EQ(opened[1].rfind("http", 0), 0u);
+}
+
+}  // namespace
+}  // namespace apptest
