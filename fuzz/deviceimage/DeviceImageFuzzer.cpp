@@ -17,7 +17,9 @@
 
 namespace {
 
-std::u16string prefixText(std::u16string_view, std::u16string_view) { return u"Macro "; }
+std::u16string prefixText(std::u16string_view, std::u16string_view) {
+    return u"Macro ";
+}
 
 void checkMacros(const std::vector<model::MacroRecord> &macros) {
     if (macros.size() > model::kMaxMacros) __builtin_trap();
