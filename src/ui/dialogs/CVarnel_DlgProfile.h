@@ -37,8 +37,8 @@ public:
     CVarnel_DlgProfile(QWidget *parent, ProfileManagerContext context);
     ~CVarnel_DlgProfile() override;
 
-    // Runs the dialog modally.
-    int open();
+    // Runs the dialog modally and returns its result.
+    int openModal();
     // Shows the dialog without waiting; tests drive it this way.
     void openModeless();
 
@@ -57,7 +57,7 @@ public:
 protected:
     void onInitDialog() override;
     void done(int result) override;
-    bool event(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void buildControls();
@@ -67,8 +67,7 @@ private:
     void addExistingFile();
     void deleteSelectedRow();
     void onCommand(int id);
-    void setPending() { pending_ = true; updateApply(); }
-    void updateApply();
+    void setPending();
 
     ProfileManagerContext context_;
     CReportCtrl *list_ = nullptr;

@@ -23,6 +23,7 @@ namespace dialogs {
 
 class MainWindowAccess;
 class CompositePages;
+struct CompositeControls;
 
 struct CompositeContext {
     std::filesystem::path skinFile;    // "Composite.ini"
@@ -63,21 +64,19 @@ public:
     // The page logic, for the window's own use and for tests.
     CompositePages &pages() { return *pages_; }
 
-    bool handleMessage(std::uint32_t message, std::uint64_t firstParameter,
-                       std::int64_t secondParameter) override;
-
 protected:
     void onInitDialog() override;
     void relabel(int languageIndex) override;
     void keyPressEvent(QKeyEvent *event) override;
-    bool event(QEvent *event) override;
     void done(int result) override;
 
 private:
     void prepareOpen(int recordIndex, int controlId, QRect clickedButton);
     void placeBesideButton();
+    void onCommand(int controlId);
 
     CompositeContext context_;
+    std::unique_ptr<CompositeControls> controls_;
     std::unique_ptr<CompositePages> pages_;
     int openCount_ = 0;
     int targetIndex_ = 0;

@@ -1,0 +1,214 @@
+#include "ui/dialogs/CVarnel_DlgProfile.h"
+
+#include <QKeyEvent>
+
+#include "app/settings/AppSettings.h"
+#include "model/ProfileFile.h"
+#include "ui/dialogs/DialogText.h"
+#include "ui/dialogs/MainWindowAccess.h"
+#include "ui/dialogs/ProfileRows.h"
+#include "ui/skin/CPngButton.h"
+#include "ui/skin/DialogServices.h"
+#include "ui/skin/SkinPath.h"
+#include "ui/skin/SkinPlacement.h"
+#include "ui/widgets/CReportCtrl.h"
+
+namespace dialogs {
+
+namespace {
+
+constexpr int kOnBoardProfiles = 3;
+
+enum Column { kTickColumn = 0, kNameColumn = 1, kFolderColumn = 2 };
+
+struct ButtonSpec {
+    int id;
+    const char16_t *skinKey;
+};
+constexpr ButtonSpec kButtons[] = {{1, u"CONTROL_OK"},
+                                   {2, u"CONTROL_CANCEL"},
+                                   {CVarnel_DlgProfile::kAddNew, u"FUNC_ADD"},
+                                   {CVarnel_DlgProfile::kAddExisting, u"FUNC_LOAD"},
+                                   {CVarnel_DlgProfile::kDelete, u"FUNC_DELETE"},
+                                   {CVarnel_DlgProfile::kApply, u"CONTROL2_APPLY"}};
+
+const QString kFileFilter = QStringLiteral("(*.vrp) (*.vrp);;(*.*) (*)");
+
+// The button pictures, loaded once per process: normal (also the fifth
+// state), over, and down (also the disabled look).
+skin::ButtonPictures buttonPictures(const QString &folder, QSize clientSize) {
+    static skin::StatePictureSet pictures;
+    const auto &p = pictures.ensureRendered(
+        folder, {"Profile_normal.jpg", "Profile_over.jpg", "Profile_down.jpg"}, clientSize);
+    return {p[0], p[1], p[2], p[2], p[0]};
+}
+
+}  // namespace
+
+CVarnel_DlgProfile::CVarnel_DlgProfile(QWidget *parent, ProfileManagerContext context)
+    : CBaseDialog(parent, skin::toQString(context.skinFile), skin::toQString(context.skinFolder)),
+      context_(std::move(context)) {
+    setModal(true);
+    buildControls();
+    connect(this, &CBaseDialog::controlClicked, this, &CVarnel_DlgProfile::onCommand);
+}
+
+CVarnel_DlgProfile::~CVarnel_DlgProfile() = default;
+
+void CVarnel_DlgProfile::buildControls() {
+    for (const ButtonSpec &spec : kButtons) {
+        auto *button = new CPngButton(spec.id, this);
+        skin::placeImageButton(*button, skinIniPath(), skin::kButtonInfoSection, spec.skinKey, {});
+        registerControl(spec.id, button);
+    }
+    list_ = new CReportCtrl(kList, this);
+    skin::placeControl(*list_, skinIniPath(), skin::kButtonInfoSection, u"PROGRAM_LIST");
+    list_->setColumns({{QStringLiteral("激活"), 60},
+                       {QStringLiteral("名称"), 120},
+                       {QStringLiteral("路径"), 230}});
+    list_->setGridLines(true);
+    list_->setCheckBoxes(true, true);
+    connect(list_, &CReportCtrl::checkChanged, this, [this] { setPending(); });
+    registerControl(kList, list_);
+}
+
+int CVarnel_DlgProfile::openModal() {
+    if (openCount_ > 0) return Rejected;
+    return exec();
+}
+
+void CVarnel_DlgProfile::openModeless() {
+    if (openCount_ == 0) show();
+}
+
+void CVarnel_DlgProfile::onInitDialog() {
+    CBaseDialog::onInitDialog();
+    ++openCount_;
+    const skin::ButtonPictures pictures = buttonPictures(imageFolder(), size());
+    for (const ButtonSpec &spec : kButtons) controlAs<CPngButton>(spec.id)->setPictures(pictures);
+    fillList();
+}
+
+void CVarnel_DlgProfile::fillList() {
+    list_->deleteAllItems();
+    for (int profile = 0; profile < kOnBoardProfiles; ++profile) {
+        appendFileRow(model::profileFilePath(context_.userFolder, profile));
+    }
+    const int current = context_.window.currentProfile();
+    if (current >= 0 && current < list_->rowCount()) list_->setChecked(current, true);
+    clearPending();
+}
+
+void CVarnel_DlgProfile::appendFileRow(const std::filesystem::path &file) {
+    const ProfileRow row = profileRowOf(file);
+    list_->appendItem(
+        {QString(), QString::fromStdU16String(row.name), QString::fromStdU16String(row.folder)});
+}
+
+void CVarnel_DlgProfile::clearPending() {
+    pending_ = false;
+    if (auto *apply = controlAs<CPngButton>(kApply)) apply->setEnabled(false);
+}
+
+void CVarnel_DlgProfile::setPending() {
+    pending_ = true;
+    if (auto *apply = controlAs<CPngButton>(kApply)) apply->setEnabled(true);
+}
+
+void CVarnel_DlgProfile::tickRow(int row) {
+    if (row >= 0 && row < list_->rowCount()) list_->setChecked(row, true);
+}
+
+void CVarnel_DlgProfile::closeAsCancel() {
+    if (openCount_ > 0) reject();
+}
+
+void CVarnel_DlgProfile::onCommand(int id) {
+    switch (id) {
+        case kAddNew:
+            addNewFile();
+            break;
+        case kAddExisting:
+            addExistingFile();
+            break;
+        case kDelete:
+            deleteSelectedRow();
+            break;
+        case kApply:
+            applyChoice();
+            break;
+        case 1:
+            applyChoice();
+            accept();
+            break;
+        case 2:
+            reject();
+            break;
+        default:
+            break;
+    }
+}
+
+void CVarnel_DlgProfile::addNewFile() {
+    const int language = context_.window.languageIndex();
+    const std::filesystem::path initial =
+        context_.userFolder / dialogText("PROFILE_NEW", language).toStdU16String();
+    const QString chosen =
+        skin::dialogServices().saveFileName(this, QString(), skin::toQString(initial), kFileFilter);
+    if (chosen.isEmpty()) return;
+    const std::filesystem::path file = withProfileExtension(skin::toPath(chosen));
+    // A file that cannot be created still gets its row.
+    model::createDefaultProfileFile(file);
+    appendFileRow(file);
+    setPending();
+}
+
+void CVarnel_DlgProfile::addExistingFile() {
+    const QString chosen = skin::dialogServices().openFileName(
+        this, QString(), skin::toQString(context_.userFolder), kFileFilter);
+    if (chosen.isEmpty()) return;
+    appendFileRow(skin::toPath(chosen));
+    setPending();
+}
+
+void CVarnel_DlgProfile::deleteSelectedRow() {
+    if (!list_->deleteItem(list_->selectedRow())) return;
+    setPending();
+}
+
+void CVarnel_DlgProfile::applyChoice() {
+    const int rows = list_->rowCount();
+    for (int row = 0; row < rows; ++row) {
+        const ProfileRow text{list_->itemText(row, kNameColumn).toStdU16String(),
+                              list_->itemText(row, kFolderColumn).toStdU16String()};
+        context_.settings.writeProfileString(app::AppSettings::profileListKey(row + 1),
+                                             storedProfilePath(text));
+    }
+    context_.settings.writeProfileString(app::AppSettings::profileListKey(0),
+                                         QString::number(rows).toStdU16String());
+    // Only the keyboard's own profiles can be switched to; a ticked row of an
+    // added file counts as no tick.
+    const int ticked = list_->checkedRow();
+    context_.window.switchProfile(ticked < kOnBoardProfiles ? ticked : -1);
+    context_.window.reloadFromKeyboard();
+    context_.window.refreshProfileLabel();
+    clearPending();
+    context_.window.clearApplyPending();
+}
+
+void CVarnel_DlgProfile::done(int result) {
+    if (openCount_ > 0) --openCount_;
+    clearPending();
+    CBaseDialog::done(result);
+}
+
+void CVarnel_DlgProfile::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_F1) {
+        context_.window.openHelp();
+        event->accept();
+        return;
+    }
+    CBaseDialog::keyPressEvent(event);
+}
+
+}  // namespace dialogs

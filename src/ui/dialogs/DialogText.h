@@ -1,0 +1,32 @@
+// Texts and messages of the dialogs: language texts by key for the main
+// window's language, the model's text lookup, and the model's messages shown
+// as message boxes.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "model/TextLookup.h"
+#include "model/UserMessage.h"
+
+class QWidget;
+
+namespace dialogs {
+
+using LanguageIndexSource = std::function<int()>;
+
+// The text of a key of section "TEXT".
+QString dialogText(const char *key, int languageIndex);
+QString dialogText(std::u16string_view key, int languageIndex);
+
+// The lookup the model is given.
+model::TextLookup textLookupFor(LanguageIndexSource languageIndex);
+
+// Shows the model's messages as notices over `parent`, the number put into the
+// text's integer placeholder.
+model::MessageSink messageSinkFor(QWidget *parent, LanguageIndexSource languageIndex);
+
+// Asks a Yes/No question (No being the default); true on Yes.
+bool askYesNo(QWidget *parent, std::u16string_view textKey, int languageIndex);
+
+}  // namespace dialogs
