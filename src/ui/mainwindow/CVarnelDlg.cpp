@@ -198,16 +198,7 @@ void CVarnelDlg::bindDevice() {
 }
 
 void CVarnelDlg::buildControls() {
-    static const QStringList kPictureNames{"main_normal.jpg",  "main_over.jpg",    "main_down.jpg",
-                                           "main_disable.jpg", "main_normal.jpg",  "main_over.jpg",
-                                           "main_down.jpg",    "main_disable.jpg", "Arrow.jpg",
-                                           "main_color0.jpg",  "main_color1.jpg"};
-    const std::vector<QImage> images = skin::loadPictureSetOrExit(imageFolder(), kPictureNames);
-    auto render = [&](int i) {
-        return skin::renderStatePicture(images[static_cast<std::size_t>(i)], size());
-    };
-    MainPictures pictures{render(0), render(1),  render(2), render(3),
-                          render(9), render(10), render(4), render(8)};
+    const MainPictures pictures = loadMainPictures(imageFolder(), size());
     view_ = new KeyboardView(*this, skinIniPath(), pictures);
     app::AppSettings settings(registry_);
     view_->build(settings.profileString(u"Flip", u"0") == u"1");

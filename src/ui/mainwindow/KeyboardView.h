@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "model/KeyButtonHint.h"
-#include "ui/skin/StatePicture.h"
+#include "ui/mainwindow/MainPictures.h"
 
 class CBaseDialog;
 class CPngButton;
@@ -32,13 +32,6 @@ inline constexpr int kMacroButton = 1007;
 inline constexpr int kF1 = 1010, kF5 = 1014;  // F1..F4 = 1010..1013
 inline constexpr int kEnter = 1070, kRightBracket = 1055;
 }  // namespace ids
-
-// The window's pictures, in the order start-up loads them.
-struct MainPictures {
-    skin::StatePicture normal, over, down, disable, colour0, colour1;
-    skin::StatePicture normalSecond;  // a second rendering of the normal picture
-    skin::StatePicture arrow;
-};
 
 class KeyboardView : public QObject {
     Q_OBJECT

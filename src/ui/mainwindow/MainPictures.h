@@ -1,0 +1,24 @@
+// The fixed pictures of the main window: its state pictures, a second rendering
+// of the normal one (the layout switch's plate while Flip is on), the arrows of
+// the layout switch and the two colour pictures of the lighting panel.
+#pragma once
+
+#include <QSize>
+#include <QString>
+
+#include "ui/skin/StatePicture.h"
+
+namespace mainwindow {
+
+struct MainPictures {
+    skin::StatePicture normal, over, down, disable, colour0, colour1;
+    skin::StatePicture normalSecond;
+    skin::StatePicture arrow;
+};
+
+// Loads the pictures from the skin folder and renders them for a window of
+// `clientSize`. A picture that cannot be loaded ends the process, naming it.
+// Each file is decoded once, the files in parallel.
+MainPictures loadMainPictures(const QString &skinFolder, QSize clientSize);
+
+}  // namespace mainwindow
