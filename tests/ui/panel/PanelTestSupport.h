@@ -1,7 +1,5 @@
-// The lighting panel on a skinned window built from the real main skin, with
-// the key buttons placed by the keyboard view exactly as the main window places
-// them, the real lighting model and the real libUsbgate.so with its simulated
-// keyboard. Clicks reach the panel as the main window routes them.
+// The panel window of every panel test on the real libUsbgate.so with its
+// simulated keyboard, with fresh per-user files for each test.
 #pragma once
 
 #include <filesystem>
@@ -9,41 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "PanelWindow.h"
 #include "SimulatedKeyboard.h"
-#include "model/lighting/LightingHost.h"
-#include "model/lighting/LightingModel.h"
-#include "ui/mainwindow/KeyboardView.h"
-#include "ui/mainwindow/panel/LightingPanel.h"
-#include "ui/skin/CBaseDialog.h"
 
 class CPngButton;
 
 namespace paneltest {
-
-class PanelWindow : public CBaseDialog, public lighting::LightingHost {
-public:
-    PanelWindow(devicelink::DeviceCommands &commands, const lighting::LightingPaths &paths);
-    ~PanelWindow() override;
-
-    bool handleMessage(std::uint32_t message, std::uint64_t first, std::int64_t second) override;
-    bool reselectCurrentProfile() override { return allowReselect; }
-    void showKeyColour(int slot, lighting::Colour colour) override;
-
-    lighting::LightingModel &model() { return *model_; }
-    panel::LightingPanel &panel() { return *panel_; }
-    mainwindow::KeyboardView &view() { return *view_; }
-
-    bool allowReselect = true;
-    std::vector<int> assignmentsOpened;  // key clicks that opened their assignment
-    int assignmentRefreshes = 0;         // times the keys showed their assignments again
-
-private:
-    void routeClick(int id);
-
-    std::unique_ptr<lighting::LightingModel> model_;
-    mainwindow::KeyboardView *view_ = nullptr;
-    std::unique_ptr<panel::LightingPanel> panel_;
-};
 
 class PanelTest : public devicelink::testing::SimulatedKeyboardTest {
 protected:

@@ -1,0 +1,90 @@
+// What the live preview costs the processor with the window shown: seconds of
+// the window's event loop with the 50 ms preview timer running, the lighting
+// view on in a mode against the same window with the view off.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <ctime>
+#include <memory>
+
+#include "PreviewStage.h"
+
+namespace {
+
+constexpr int kTickMs = 50;
+constexpr int kSecondMs = 1000;
+
+double processSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
+}
+
+previewui::PreviewStage &stage() {
+    static std::unique_ptr<previewui::PreviewStage> made =
+        std::make_unique<previewui::PreviewStage>();
+    return *made;
+}
+
+// One second of the window's event loop with the preview timer ticking; the
+// processor time it took, in percent of one core.
+double busyPercentOverOneSecond(paneltest::PanelWindow &window) {
+    QTimer ticks;
+    ticks.setInterval(kTickMs);
+    QObject::connect(&ticks, &QTimer::timeout, &window,
+                     [&window] { window.panel().previewTick(); });
+    QEventLoop loop;
+    QTimer::singleShot(kSecondMs, &loop, &QEventLoop::quit);
+    const double start = processSeconds();
+    ticks.start();
+    loop.exec();
+    return (processSeconds() - start) * 100.0;
+}
+
+void BM_PreviewProcessorShare(benchmark::State &state) {
+    previewui::PreviewStage &shown = stage();
+    if (!shown.failure().empty()) {
+        state.SkipWithError(shown.failure().c_str());
+        return;
+    }
+    const int mode = int(state.range(0));
+    shown.setLightingView(true);
+    if (!shown.chooseMode(mode)) {
+        state.SkipWithError("mode not offered by the keyboard");
+        return;
+    }
+    shown.setMulticolour(state.range(1) != 0);
+    double on = 0, off = 0;
+    for (auto _ : state) {
+        shown.setLightingView(false);
+        off += busyPercentOverOneSecond(shown.window());
+        shown.setLightingView(true);
+        on += busyPercentOverOneSecond(shown.window());
+    }
+    const double runs = double(state.iterations());
+    state.counters["view_off_pct"] = off / runs;
+    state.counters["view_on_pct"] = on / runs;
+    state.counters["added_pct_of_core"] = (on - off) / runs;
+    state.counters["on_off_ratio"] = off > 0 ? on / off : 0;
+}
+
+}  // namespace
+
+BENCHMARK(BM_PreviewProcessorShare)
+    ->ArgNames({"mode", "multicolour"})
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->Args({14, 1})
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
