@@ -48,6 +48,13 @@ public:
         return created;
     }
 
+    CPngButton *hiddenButton(int id) {
+        auto *created = new CPngButton(id, &dialog_);
+        created->hide();
+        dialog_.registerControl(id, created);
+        return created;
+    }
+
     template <typename T, typename... Args>
     T *control(int id, const char *skinKey, Args &&...args) {
         auto *created = new T(std::forward<Args>(args)..., &dialog_);
@@ -83,8 +90,7 @@ void buildTabs(Builder &make, CompositeControls &c) {
     c.ok = make.button(kOk, "CONTROL_OK");
     c.cancel = make.button(kCancel, "CONTROL_CANCEL");
     // Apply has no place of its own in the skin: it works, unseen, for OK.
-    c.apply = new CPngButton(kApply, c.ok->parentWidget());
-    c.apply->hide();
+    c.apply = make.hiddenButton(kApply);
     c.titleText = make.label(kTitleText, "KEY_SETTING");
 }
 
