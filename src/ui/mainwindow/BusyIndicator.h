@@ -31,6 +31,8 @@ public:
     bool isShown() const { return shown_; }
     bool isAnimating() const { return timer_.isActive(); }
     int frame() const { return frame_; }
+    // Timer 1050 of the main window.
+    QTimer &timer() { return timer_; }
 
 private:
     void showFrame();

@@ -18,7 +18,6 @@
 #include "model/DeviceImage.h"
 #include "model/KeyButtons.h"
 #include "model/ProfileFile.h"
-#include "model/lighting/KeySlots.h"
 #include "model/lighting/LightingModel.h"
 #include "platform/LanguageId.h"
 #include "ui/mainwindow/AboutBox.h"
@@ -97,10 +96,6 @@ skin::CaptionStyle mainCaptionStyle() {
     return style;
 }
 
-QColor qColourOf(lighting::Colour colour) {
-    return QColor(lighting::redOf(colour), lighting::greenOf(colour), lighting::blueOf(colour));
-}
-
 }  // namespace
 
 CVarnelDlg::CVarnelDlg(const app::AppPaths &paths, ProcessStores &stores,
@@ -116,7 +111,6 @@ CVarnelDlg::CVarnelDlg(const app::AppPaths &paths, ProcessStores &stores,
     messages_ = new CrossThreadMessages(this, [this](const WindowMessage &message) {
         handleMessage(message.number, message.first, message.second);
     });
-    busyTimer_.setInterval(BusyIndicator::kFrameMs);
     readBackTimer_.setSingleShot(true);
     previewTimer_.setSingleShot(true);
     connect(&readBackTimer_, &QTimer::timeout, this, [this] { lightingReadBack(); });
@@ -137,7 +131,7 @@ AboutBox *CVarnelDlg::aboutBox() const {
 }
 
 QTimer &CVarnelDlg::timer(int id) {
-    if (id == kTimerBusy) return busyTimer_;
+    if (id == kTimerBusy) return busy_->timer();
     if (id == kTimerLightingReadBack) return readBackTimer_;
     return previewTimer_;
 }
@@ -493,7 +487,9 @@ void CVarnelDlg::keyClicked(int controlId) {
     const std::optional<std::uint16_t> record = keys_->recordIndexForButton(id);
     if (!record) return;
     QWidget *button = control(id);
-    parts_.openComposite(*record, button ? button->geometry() : QRect());
+    const QRect onScreen =
+        button ? QRect(button->mapToGlobal(QPoint(0, 0)), button->size()) : QRect();
+    parts_.openComposite(*record, id, onScreen);
 }
 
 void CVarnelDlg::selectReportRate(int index) {
@@ -529,6 +525,15 @@ void CVarnelDlg::showBackupMenu() {
 
 void CVarnelDlg::openHelp() {
     environment_.openWithDesktop(paths_.helpPage().string());
+}
+
+void CVarnelDlg::restoreButtonLook(int controlId) {
+    if (CPngButton *button = view_->button(controlId)) button->setPictures(button->pictures());
+}
+
+void CVarnelDlg::refreshKeyButtons() {
+    std::lock_guard lock(stores_.working.mutex());
+    keys_->refreshKeyButtons();
 }
 
 void CVarnelDlg::openAddress(const QString &address) {
@@ -584,18 +589,7 @@ bool CVarnelDlg::reselectCurrentProfile() {
 }
 
 void CVarnelDlg::showKeyColour(int slot, lighting::Colour colour) {
-    std::vector<int> targets;
-    if (slot == lighting::slot::Fn) targets.push_back(ids::kFn);
-    if (slot == lighting::slot::GKeys) {
-        targets.assign(model::kExtraKeyButtonIds.begin(), model::kExtraKeyButtonIds.end());
-    }
-    const lighting::KeyCode code = lighting::keyCodeOfSlot(slot);
-    for (const model::KeyButton &key : model::kKeyButtons) {
-        if (code != 0 && key.keyCode == code) targets.push_back(key.controlId);
-    }
-    for (int id : targets) {
-        if (CPngButton *button = view_->button(id)) button->setFrame(qColourOf(colour), 100, true);
-    }
+    parts_.showKeyColour(slot, colour);
 }
 
 // ---------------------------------------------------------------- keyboard and closing

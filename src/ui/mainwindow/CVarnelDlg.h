@@ -123,6 +123,15 @@ public:
     QTimer &timer(int id);
 
     void openAboutBox();
+    void openHelp();
+    // The button's normal look again (a dialog it opened has closed).
+    void restoreButtonLook(int controlId);
+    // The key buttons show the current profile's assignments.
+    void refreshKeyButtons();
+    const app::AppPaths &paths() const { return paths_; }
+    const app::UserPaths &userPaths() const { return user_; }
+    ProcessStores &stores() { return stores_; }
+    platform::Registry &registry() { return registry_; }
     // Shows the layout switch the other way and stores it.
     void toggleFlip();
 
@@ -157,7 +166,6 @@ private:
     void lightingReadBack();
     void createNamedEvents();
     void showBackupMenu();
-    void openHelp();
     void openAddress(const QString &address);
     QString text(const char *key) const;
 
@@ -190,5 +198,5 @@ private:
     CTrayIcon *tray_ = nullptr;
     QPointer<AboutBox> about_;
     platform::NamedEventSet events_;
-    QTimer busyTimer_, readBackTimer_, previewTimer_;
+    QTimer readBackTimer_, previewTimer_;
 };

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <functional>
 
+#include "model/lighting/Colour.h"
+
 namespace mainwindow {
 
 struct MainWindowParts {
@@ -16,9 +18,13 @@ struct MainWindowParts {
     std::function<void()> relabelPanel = [] {};
     std::function<void()> previewTick = [] {};
     std::function<void(int controlId)> paintKey = [](int) {};
+    std::function<void(int slot, lighting::Colour colour)> showKeyColour = [](int,
+                                                                              lighting::Colour) {};
 
     // Dialogs.
-    std::function<void(int recordIndex, QRect clickedButton)> openComposite = [](int, QRect) {};
+    // The clicked button's rectangle is in screen coordinates.
+    std::function<void(int recordIndex, int controlId, QRect clickedButton)> openComposite =
+        [](int, int, QRect) {};
     std::function<void()> openProfileManager = [] {};
     // Closes the composite dialog and the profile manager when open.
     std::function<void()> closeDialogs = [] {};
