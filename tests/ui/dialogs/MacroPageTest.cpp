@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QTest>
 
 #include "DialogTestSupport.h"
@@ -157,6 +158,41 @@ TEST_F(MacroPageTest, RecordsRealKeyEventsAsSteps) {
     ASSERT_EQ(store.macros.size(), 1u);
     EXPECT_EQ(store.macros[0].actionCount, 8);
     EXPECT_EQ(store.macros[0].actions[4].key, 0x11D);
+}
+
+// A mouse button event as the windowing system delivers it to the dialog.
+void sendMouse(QWidget &dialog, QEvent::Type type, Qt::MouseButton button, QPoint local) {
+    const QPointF global = dialog.mapToGlobal(QPointF(local));
+    QMouseEvent event(type, QPointF(local), QPointF(local), global, button,
+                      type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(dialog.windowHandle(), &event);
+}
+
+TEST_F(MacroPageTest, RecordsMouseButtonsButNotTheClickOnTheRecordButton) {
+    auto &page = openMacroPage();
+    click(kMacroAdd);
+    click(kRecord);
+    sendMouse(*dialog, QEvent::MouseButtonPress, Qt::RightButton, QPoint(20, 400));
+    sendMouse(*dialog, QEvent::MouseButtonRelease, Qt::RightButton, QPoint(20, 400));
+    const QPoint onRecord = dialog->control(kRecord)->geometry().center();
+    sendMouse(*dialog, QEvent::MouseButtonPress, Qt::LeftButton, onRecord);
+    sendMouse(*dialog, QEvent::MouseButtonRelease, Qt::LeftButton, onRecord);
+    // That click reached the record button and stopped the recording.
+    EXPECT_FALSE(page.recording());
+    const auto steps = stepsOf(page);
+    ASSERT_EQ(steps.size(), 2u);
+    EXPECT_EQ(steps[0].key, 0x172);
+    EXPECT_EQ(steps[0].direction, 0);
+    EXPECT_EQ(steps[1].key, 0x172);
+    EXPECT_EQ(steps[1].direction, 1);
+
+    // Help does nothing while recording and opens the help page otherwise.
+    click(kRecord);
+    QTest::keyClick(dialog.get(), Qt::Key_F1);
+    EXPECT_EQ(window.helpOpened, 0);
+    click(kRecord);
+    QTest::keyClick(dialog.get(), Qt::Key_F1);
+    EXPECT_EQ(window.helpOpened, 1);
 }
 
 TEST_F(MacroPageTest, StepsAreEditedInPlaceMovedAndCleared) {
