@@ -7,6 +7,8 @@
 
 #include "model/KeyAssignmentModel.h"
 #include "model/KeyConversions.h"
+#include "model/ProfileBlock.h"
+#include "model/ProfileStore.h"
 #include "ui/dialogs/CompositeControls.h"
 #include "ui/dialogs/CompositeIds.h"
 #include "ui/dialogs/CompositeRecord.h"
@@ -297,13 +299,24 @@ void CompositePages::apply() {
     const CompositeRecord record = buildCompositeRecord(choices);
     const int profile = context_.window.currentProfile();
     context_.keys.writeAssignment(profile, targetIndex_, record.kind, record.extra, record.value,
-                                  u"");
+                                  keptText(record.kind, profile));
     const model::KeyAssignment written = context_.keys.readAssignment(profile, targetIndex_);
     context_.window.showButtonHint(targetButton_,
                                    context_.keys.keyButtonHint(targetButton_, written));
     context_.keys.refreshKeyButtons();
     setApplyEnabled(false);
     context_.window.markApplyPending();
+}
+
+std::u16string CompositePages::keptText(std::uint16_t kind, int profile) const {
+    // A launch or text key this dialog cannot edit keeps its kind; rewriting it
+    // without its text would leave a record that names nothing, so the text stays.
+    if (!model::kindHasString(kind) || !model::isValidRecordAddress(profile, targetIndex_)) {
+        return {};
+    }
+    std::lock_guard lock(context_.working.mutex());
+    return std::u16string(
+        context_.working.strings.text(model::globalRecordIndex(profile, targetIndex_)));
 }
 
 model::HookDisposition CompositePages::systemKeyEvent(std::uint32_t message,

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <array>
 #include <memory>
+#include <string>
 
 #include "model/KeyCode.h"
 #include "ui/InputEventFilter.h"
@@ -71,7 +72,7 @@ private:
     void updateInputFilter();
     void setApplyEnabled(bool on);
     void startOnScreenKeyboard();
-    void applyMacroOnlyLook();
+    std::u16string keptText(std::uint16_t kind, int profile) const;
 
     CompositeControls &controls_;
     CBaseDialog &dialog_;

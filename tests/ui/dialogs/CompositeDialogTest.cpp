@@ -158,6 +158,20 @@ TEST_F(CompositeTest, OkWithoutChangesRewritesTheRecordAndKeepsOtherKinds) {
     EXPECT_EQ(written.mark, 0u);
 }
 
+TEST_F(CompositeTest, ALaunchKeyKeepsItsProgramWhenOkChangesNothing) {
+    ASSERT_TRUE(keys->writeAssignment(0, kRowA, model::kKindLaunch, 0, 0, u"/usr/bin/true"));
+    open(kRowA, kButtonA);
+    click(kOk);
+    EXPECT_EQ(record(0, kRowA).kind, model::kKindLaunch);
+    EXPECT_EQ(store.strings.text(kRowA), u"/usr/bin/true");
+
+    // Choosing another kind drops the text with the old assignment.
+    open(kRowA, kButtonA);
+    click(kTabMedia);
+    click(kOk);
+    EXPECT_FALSE(store.strings.has(kRowA));
+}
+
 TEST_F(CompositeTest, ExtraKeysKeepTheirIdentifier) {
     const int button = model::kExtraKeyButtonIds[0];
     const int index = *model::recordIndexForButton(button, false);
