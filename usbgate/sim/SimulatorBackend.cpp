@@ -68,7 +68,7 @@ void SimulatorBackend::stop() {
 
 uint32_t SimulatorBackend::deviceCount(Collection /*collection*/) {
     std::lock_guard lock(mutex_);
-    return plugged_ ? 1 : 0;
+    return plugged_ && !leaving_ ? 1 : 0;
 }
 
 bool SimulatorBackend::writeReport(Collection collection, const uint8_t *bytes, size_t length) {
@@ -78,7 +78,7 @@ bool SimulatorBackend::writeReport(Collection collection, const uint8_t *bytes, 
     Report answer;
     {
         std::lock_guard lock(mutex_);
-        if (!plugged_) return false;
+        if (!plugged_ || leaving_) return false;
         ++stats_[length > 3 ? bytes[3] : 0];
         fate = faults_.nextFate();
         if (fate.execute) {
@@ -91,6 +91,9 @@ bool SimulatorBackend::writeReport(Collection collection, const uint8_t *bytes, 
             answer = Firmware::echo(bytes, length, kStatusOk);
         }
         faults_.alter(answer);
+        // A keyboard that leaves after this answer takes no further report,
+        // even before its removal has been announced.
+        leaving_ = fate.unplugAfter;
     }
     deliverAnswer(fate, answer);
     return true;
@@ -131,6 +134,7 @@ bool SimulatorBackend::getStatus(Collection collection, std::vector<uint8_t> &by
 
 void SimulatorBackend::setPlugged(bool plugged) {
     std::lock_guard lock(mutex_);
+    if (!plugged) leaving_ = false;
     if (plugged_ == plugged) return;
     plugged_ = plugged;
     if (!plugged && dirty_) persistLocked();

@@ -73,6 +73,7 @@ private:
     StateFile stateFile_;
     std::map<uint8_t, uint32_t> stats_;
     bool plugged_ = true;
+    bool leaving_ = false;  // unplugs once the last answer is out
     bool dirty_ = false;
     BackendSink *sink_ = nullptr;
     AnswerScheduler scheduler_;
