@@ -366,7 +366,7 @@ void CVarnelDlg::reloadFromKeyboard() {
     profiles_->reloadFromKeyboard(false);
     const int profile = profiles_->currentProfile();
     lighting_->setCurrentProfile(profile);
-    if (profile >= 0) shownProfile_ = profile;
+    showSelectedProfileButton(profile);
     lighting_->reloadAllLighting();
     refreshLightingViews();
     profiles_->refreshProfileLabel();
@@ -504,16 +504,20 @@ void CVarnelDlg::toggleFlip() {
 }
 
 void CVarnelDlg::showProfile(int profile) {
-    shownProfile_ = profile;
     lighting_->setCurrentProfile(profile);
     lighting_->reloadLighting();
+    if (lighting_->state().viewOn && lighting_->setLightingView(false)) refreshKeyButtons();
     parts_.refreshPanel();
-    if (lighting_->state().viewOn) lighting_->setLightingView(false);
     if (profiles_->currentProfile() == profile) return;
     if (profiles_->switchProfile(profile) != 1) return;
-    for (int i = 0; i < 3; ++i)
-        controlAs<CPngButton>(ids::kProfileButtons[i])->setSelected(i == profile);
+    showSelectedProfileButton(profile);
     refreshLightingViews();
+}
+
+void CVarnelDlg::showSelectedProfileButton(int profile) {
+    for (int i = 0; i < 3; ++i) {
+        controlAs<CPngButton>(ids::kProfileButtons[i])->setSelected(i == profile);
+    }
 }
 
 void CVarnelDlg::showBackupMenu() {
@@ -532,6 +536,11 @@ void CVarnelDlg::restoreButtonLook(int controlId) {
 }
 
 void CVarnelDlg::refreshKeyButtons() {
+    if (!lighting_->state().viewOn) {
+        for (CPngButton *button : view_->keyButtons()) {
+            if (button->isFrameMode()) button->setFrame(button->frameColor(), 0, false);
+        }
+    }
     std::lock_guard lock(stores_.working.mutex());
     keys_->refreshKeyButtons();
 }

@@ -161,6 +161,7 @@ private:
     void keyClicked(int controlId);
     void selectReportRate(int index);
     void showProfile(int profile);
+    void showSelectedProfileButton(int profile);
     void refreshLightingViews();
     void previewTick();
     void lightingReadBack();
@@ -179,7 +180,6 @@ private:
     bool started_ = false;
     bool startHidden_ = false;
     bool shutDown_ = false;
-    int shownProfile_ = 0;
 
     const devicelink::UsbgateLibrary *library_ = nullptr;
     std::unique_ptr<devicelink::ReportTransport> transport_;

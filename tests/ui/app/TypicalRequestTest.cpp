@@ -7,6 +7,7 @@
 #include "AppTestSupport.h"
 #include "model/KeyButtons.h"
 #include "model/ProfileBlock.h"
+#include "model/lighting/LightingModel.h"
 #include "ui/dialogs/CompositeIds.h"
 #include "ui/dialogs/Varnel_DlgComposite.h"
 #include "ui/mainwindow/ProfileCommands.h"
@@ -64,6 +65,31 @@ TEST_F(TypicalRequestTest, PlayPauseChosenForTheAKeyReachesTheKeyboardAfterApply
     }
     ASSERT_GE(found, 0) << "03 CD 00 is not on the keyboard's page";
     EXPECT_EQ(factory[found + 2], 0x04) << "not at the A key's position";
+}
+
+TEST_F(TypicalRequestTest, KeyClicksFollowTheLightingView) {
+    CVarnelDlg &dlg = startWindow(true);
+    // Records whether a click opened the composite dialog, and closes it again.
+    auto clickAndSeeDialog = [&](int controlId) {
+        bool opened = false;
+        QTimer::singleShot(50, [&] {
+            if (dialogs::Varnel_DlgComposite *composite = openComposite()) {
+                opened = true;
+                composite->closeAsCancel();
+            }
+        });
+        dlg.onCommand(controlId);
+        waitUntil([] { return false; }, 120);
+        return opened;
+    };
+    ASSERT_TRUE(dlg.lightingModel().setLightingView(true));
+    ASSERT_NE(dlg.lightingModel().state().mode, 20);
+    EXPECT_FALSE(clickAndSeeDialog(kButtonA));
+    EXPECT_TRUE(clickAndSeeDialog(model::kExtraKeyButtonIds[0]));  // G1 still opens it
+    EXPECT_FALSE(clickAndSeeDialog(1016));                         // D1 does nothing
+    ASSERT_TRUE(dlg.lightingModel().setLightingView(false));
+    EXPECT_TRUE(clickAndSeeDialog(kButtonA));
+    EXPECT_TRUE(clickAndSeeDialog(1007));  // the macro button acts as G9
 }
 
 }  // namespace

@@ -111,6 +111,25 @@ TEST_F(WindowBehaviourTest, FlipSwitchesFunctionAndDKeysAndIsRemembered) {
     EXPECT_EQ(app::AppSettings(registry).profileString(u"Flip", u"?"), u"0");
 }
 
+TEST_F(WindowBehaviourTest, ProfileButtonsSwitchTheKeyboardsProfile) {
+    CVarnelDlg &dlg = startWindow(true);
+    auto selected = [&](int i) {
+        return dlg.controlAs<CPngButton>(ids::kProfileButtons[i])->isSelected();
+    };
+    EXPECT_TRUE(selected(0));
+    ASSERT_TRUE(dlg.clickControl(ids::kProfileButtons[1]));
+    EXPECT_EQ(peek("info", 10, 1), std::vector<std::uint8_t>{1});
+    EXPECT_TRUE(selected(1));
+    EXPECT_FALSE(selected(0));
+    // The keyboard is already on profile 2 of the buttons: nothing is written.
+    ASSERT_TRUE(sim().resetStats());
+    ASSERT_TRUE(dlg.clickControl(ids::kProfileButtons[1]));
+    const auto stats = sim().stats();
+    ASSERT_TRUE(stats.has_value());
+    EXPECT_EQ(stats->count(0x04), 0u);  // no info block write
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
 TEST_F(WindowBehaviourTest, ReportRateButtonSelectsAndWritesTheRecord) {
     CVarnelDlg &dlg = startWindow(true);
     const int profile = dlg.profiles().currentProfile();
