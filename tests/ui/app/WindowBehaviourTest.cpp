@@ -1,13 +1,17 @@
 // How the main window behaves for the user: opening and hiding, the keyboard
 // filter, the tray menu, the layout switch, the report rate, the busy
 // indicator and the texts of the language pass.
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 
 #include "AppTestSupport.h"
 #include "app/settings/AppSettings.h"
+#include "model/lighting/LightingModel.h"
 #include "platform/Registry.h"
 #include "ui/mainwindow/AboutBox.h"
 #include "ui/mainwindow/BusyIndicator.h"
@@ -154,8 +158,30 @@ TEST_F(WindowBehaviourTest, BusyIndicatorCyclesItsFramesWhileApplying) {
     EXPECT_TRUE(waitUntil([&] { return !busy.isShown() && !busy.isAnimating(); }, 2000));
 }
 
+// Every text a widget of the window shows: captions, labels, tooltips, list items.
+QStringList shownTexts(QWidget &window) {
+    QStringList texts{window.windowTitle()};
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        texts << widget->toolTip();
+        if (auto *button = qobject_cast<QAbstractButton *>(widget)) texts << button->text();
+        if (auto *label = qobject_cast<QLabel *>(widget)) texts << label->text();
+        if (auto *png = qobject_cast<CPngButton *>(widget)) texts << png->toolTipText();
+        if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+            for (int i = 0; i < combo->count(); ++i) texts << combo->itemText(i);
+        }
+    }
+    return texts;
+}
+
 TEST_F(WindowBehaviourTest, EveryTextOfTheLanguagePassIsFound) {
     CVarnelDlg &dlg = startWindow(true);
+    for (bool viewOn : {false, true}) {
+        ASSERT_TRUE(dlg.lightingModel().setLightingView(viewOn));
+        dlg.parts().refreshPanel();
+        for (const QString &text : shownTexts(dlg)) {
+            EXPECT_FALSE(text.contains(QStringLiteral("#Error"))) << text.toStdString();
+        }
+    }
     for (int id : {1135, 1136, 1137, 1007, 1138, 1, 2, 1006, 1005}) {
         const auto *button = dlg.controlAs<CPngButton>(id);
         ASSERT_NE(button, nullptr) << id;
