@@ -22,8 +22,9 @@ namespace {
 
 enum StepColumn { kKeyColumn = 0, kDirectionColumn = 1, kWaitColumn = 2 };
 
-const QColor kLoadedRowColour(0x80, 0x80, 0x80);
-const QColor kEditedRowColour(0x10, 0x10, 0x10);
+// Loaded and recorded steps are grey; steps the user placed or changed are bright.
+const QColor kLoadedRowColour(0x8A, 0x8F, 0x98);
+const QColor kEditedRowColour(0xE8, 0xEC, 0xF2);
 
 }  // namespace
 

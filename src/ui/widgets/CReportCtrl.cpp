@@ -18,7 +18,20 @@ CReportCtrl::CReportCtrl(int controlId, QWidget *parent)
     setShowGrid(false);
     setWordWrap(false);
     header_->setStretchLastSection(false);
+    applyDarkColours();
     connect(this, &QTableWidget::itemChanged, this, &CReportCtrl::onItemChanged);
+}
+
+void CReportCtrl::applyDarkColours() {
+    setStyleSheet(
+        QStringLiteral("QTableWidget { background-color: #1c1f24; color: #e8ecf2;"
+                       " gridline-color: #3a3f47; border: 1px solid #3a3f47;"
+                       " selection-background-color: #2a6f97;"
+                       " selection-color: #ffffff; }"
+                       "QHeaderView { background-color: #24272c; border: none; }"
+                       "QTableWidget::indicator:unchecked { width: 12px; height: 12px;"
+                       " background-color: #2c3038; border: 1px solid #8a8f98; }"));
+    setGridStyle(Qt::SolidLine);
 }
 
 void CReportCtrl::setColumns(const std::vector<ReportColumn> &columns) {

@@ -68,6 +68,8 @@ signals:
     void textEditEnded(int row, int column, const QString &text);
 
 private:
+    // Light text on the dark ground of the skinned windows.
+    void applyDarkColours();
     void onItemChanged(QTableWidgetItem *item);
     void placeEditor(QWidget *editor, int row, int column);
     void closeEditor();
