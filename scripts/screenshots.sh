@@ -87,3 +87,4 @@ composite_page function function_normal.jpg \
 shoot profile --skin "$skins/Profile.ini" \
     --buttons-matching '^(CONTROL_OK|CONTROL_CANCEL|FUNC_ADD|FUNC_LOAD|FUNC_DELETE|CONTROL2_APPLY)$' \
     --pictures Profile_normal.jpg,Profile_over.jpg,Profile_down.jpg,Profile_down.jpg,Profile_normal.jpg
+if [ -x "$bin/panel-snapshot" ]; then "$bin/panel-snapshot" "$out"; fi

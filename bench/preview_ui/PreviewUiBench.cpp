@@ -22,10 +22,11 @@ double processSeconds() {
     return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
 }
 
+// Made by main after the application object and gone before it.
+previewui::PreviewStage *shownStage = nullptr;
+
 previewui::PreviewStage &stage() {
-    static std::unique_ptr<previewui::PreviewStage> made =
-        std::make_unique<previewui::PreviewStage>();
-    return *made;
+    return *shownStage;
 }
 
 // One second of the window's event loop with the preview timer ticking; the
@@ -70,8 +71,34 @@ void BM_PreviewProcessorShare(benchmark::State &state) {
     state.counters["on_off_ratio"] = off > 0 ? on / off : 0;
 }
 
+// One tick with everything it causes: the colours of the step, the buttons
+// framed anew and the window repainted.
+void BM_PreviewTickWithPaint(benchmark::State &state) {
+    previewui::PreviewStage &shown = stage();
+    if (!shown.failure().empty()) {
+        state.SkipWithError(shown.failure().c_str());
+        return;
+    }
+    shown.setLightingView(true);
+    if (!shown.chooseMode(int(state.range(0)))) {
+        state.SkipWithError("mode not offered by the keyboard");
+        return;
+    }
+    shown.setMulticolour(true);
+    for (auto _ : state) {
+        shown.window().panel().previewTick();
+        QApplication::processEvents();
+    }
+}
+
 }  // namespace
 
+BENCHMARK(BM_PreviewTickWithPaint)
+    ->ArgName("mode")
+    ->Arg(1)
+    ->Arg(10)
+    ->Arg(14)
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PreviewProcessorShare)
     ->ArgNames({"mode", "multicolour"})
     ->Args({1, 0})
@@ -84,7 +111,10 @@ int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
+    auto made = std::make_unique<previewui::PreviewStage>();
+    shownStage = made.get();
     benchmark::RunSpecifiedBenchmarks();
+    made.reset();
     benchmark::Shutdown();
     return 0;
 }

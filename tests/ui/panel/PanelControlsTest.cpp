@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "PanelTestSupport.h"
+#include "model/KeyButtons.h"
 #include "model/lighting/KeySlots.h"
 #include "ui/mainwindow/panel/CBitmapSlider.h"
 #include "ui/mainwindow/panel/LightingPanelControls.h"
@@ -152,10 +153,12 @@ TEST_F(PanelControlsTest, BaseColourRecoloursOnlyBaseBrushKeys) {
     for (int slot : unflagged) {
         EXPECT_EQ(after[std::size_t(slot * 3)], before[std::size_t(slot * 3)]) << slot;
     }
-    // A base-brush key's button shows the new colour.
-    const int keyId = 1058;  // A
-    if (model.keyColours().baseFlag(0, lighting::slot::A)) {
-        EXPECT_EQ(keyButton(keyId).frameColor(), QColor(1, 2, 3));
+    // Every base-brush key's button shows the new colour.
+    for (const model::KeyButton &key : model::kKeyButtons) {
+        const int slot = lighting::slotOfKeyCode(key.keyCode);
+        if (model.keyColours().baseFlag(0, slot)) {
+            EXPECT_EQ(keyButton(key.controlId).frameColor(), QColor(1, 2, 3)) << key.controlId;
+        }
     }
 }
 
