@@ -12,14 +12,26 @@
 namespace mainwindow {
 namespace {
 
+// "KEY_%03X" of the key's table row.
 QString keySkinKey(model::KeyCode code) {
-    return QStringLiteral("KEY_%1")
-        .arg(model::rowOfKeyCode(code), 3, 16, QLatin1Char('0'))
-        .toUpper()
-        .replace(QStringLiteral("KEY_"), QStringLiteral("KEY_"));
+    return QStringLiteral("KEY_") +
+           QStringLiteral("%1").arg(model::rowOfKeyCode(code), 3, 16, QLatin1Char('0')).toUpper();
 }
 
 constexpr std::array<int, 4> kFKeys{1010, 1011, 1012, 1013};
+
+// The bank label of a G key sits small at its bottom edge, under the
+// key's own legend.
+skin::CaptionStyle bankCaptionStyle() {
+    skin::CaptionStyle style;
+    style.drawCaption = true;
+    style.pointSize = 6;
+    style.face = QStringLiteral("Arial Unicode MS");
+    const QColor label(0x4F, 0xC3, 0xF7);
+    style.colors = {label, label, label, QColor(0x7F, 0x7F, 0x7F), label};
+    style.format = skin::kDrawTextCenter | skin::kDrawTextBottom | skin::kDrawTextSingleLine;
+    return style;
+}
 
 std::vector<int> dKeyIds() {
     std::vector<int> keys;
@@ -68,8 +80,10 @@ void KeyboardView::buildKeys() {
     }
     for (std::size_t j = 0; j < model::kExtraKeyButtonIds.size(); ++j) {
         const int id = model::kExtraKeyButtonIds[j];
-        keyButtons_.insert(
-            id, addImageButton(id, QStringLiteral("FUNC_G%1").arg(j + 1), keyPictures()));
+        CPngButton *key = addImageButton(id, QStringLiteral("FUNC_G%1").arg(j + 1), keyPictures());
+        key->setCaptionStyle(bankCaptionStyle());
+        key->setCaptionMargins({0, 0, 0, 2});
+        keyButtons_.insert(id, key);
         kinds_.insert(id, KeyKind::GKey);
     }
     keyButtons_.insert(ids::kFn, addImageButton(ids::kFn, QStringLiteral("KEY_FN"), keyPictures()));
