@@ -39,7 +39,7 @@ bool KeyPreviewPainter::frame(CPngButton &button, lighting::Colour colour) {
 }
 
 bool KeyPreviewPainter::plain(CPngButton &button) {
-    if (!button.isFrameMode()) return false;
+    if (!button.isFrameMode() && !button.isSelected()) return false;
     button.setSelected(false, false);
     button.setFrame(button.frameColor(), button.framePercentage(), false);
     return true;

@@ -22,7 +22,7 @@ bool groupShownInMode(ControlGroup group, int mode) {
         case ControlGroup::Speed:
             return (mode >= 1 && mode <= 5) || (mode >= 7 && mode <= 15);
         case ControlGroup::Direction:
-            return isOneOf(mode, {1, 2, 3, kSpreadMode});
+            return isOneOf(mode, {1, 2, 3, kUpDownMode, kSpreadMode});
         case ControlGroup::ColourHx:
             return isOneOf(mode, {1, 2, 3, 5, 7, 8, 9, 10, 13, 14, 15});
         case ControlGroup::ColourFy:
