@@ -79,7 +79,9 @@ TEST_F(InstanceTest, SecondInstanceOpensTheFirstAndKillEndsIt) {
     QProcess &first = start(varnel, {"/Start"}, file("first.png"));
     ASSERT_TRUE(first.waitForStarted());
     ASSERT_TRUE(waitForFile(folder_ / "QX11K09A.sock", 10000));
-    QThread::msleep(1500);                            // the keyboard's arrival is handled
+    // The keyboard's arrival is being handled once its profile data is written.
+    ASSERT_TRUE(waitForFile(folder_ / "Tarvik Q770RGB-PRO" / "$Profile0", 20000));
+    QThread::msleep(500);
     EXPECT_FALSE(fs::exists(folder_ / "first.png"));  // "/Start": still in the tray
 
     QProcess &second = start(varnel, {}, file("second.png"));
