@@ -56,11 +56,13 @@ TEST_F(PreviewPaintTest, PainterRedrawsOnlyChangedButtons) {
     frame.fill({KeyLook::Kind::Keep, lighting::kBlack});
     EXPECT_EQ(painter.apply(frame), 0);
 
-    // The plain appearance also clears the selected look.
-    keyButton(1058).setSelected(true);
+    // The plain appearance also clears the selected look of an unframed key.
     painter.showPlain();
-    EXPECT_FALSE(keyButton(1058).isSelected());
     EXPECT_EQ(framedKeys(), 0);
+    keyButton(1058).setSelected(true);
+    frame[lighting::slot::A] = {KeyLook::Kind::Plain, lighting::kBlack};
+    EXPECT_EQ(painter.apply(frame), 1);
+    EXPECT_FALSE(keyButton(1058).isSelected());
 }
 
 TEST_F(PreviewPaintTest, TicksPaintOnlyWhileTheViewIsOnAndTheWindowShows) {
