@@ -54,6 +54,17 @@ TEST_F(WindowBehaviourTest, EnterAndEscapeNeverHideTheWindowButCancelAndOkDo) {
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_FALSE(dlg.profiles().pending());
 
+    // Arrow keys never move the lighting mode selector; elsewhere they pass on.
+    auto *selector = dlg.controlAs<QComboBox>(CVarnelDlg::kModeSelector);
+    ASSERT_NE(selector, nullptr);
+    ASSERT_GT(selector->count(), 2);
+    selector->setCurrentIndex(1);
+    for (int key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Left, Qt::Key_Right}) {
+        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(selector, &down);
+        EXPECT_EQ(selector->currentIndex(), 1) << key;
+    }
+
     // The close button runs the shutdown sequence.
     dlg.onCommand(CVarnelDlg::kClose);
     EXPECT_TRUE(dlg.isShutDown());
