@@ -67,6 +67,23 @@ TEST_F(TypicalRequestTest, PlayPauseChosenForTheAKeyReachesTheKeyboardAfterApply
     EXPECT_EQ(factory[found + 2], 0x04) << "not at the A key's position";
 }
 
+TEST_F(TypicalRequestTest, UnpluggingClosesTheOpenCompositeDialogAndHidesTheWindow) {
+    CVarnelDlg &dlg = startWindow();
+    ASSERT_TRUE(waitUntil([&] { return dlg.isVisible(); }));
+    bool sawDialog = false;
+    QTimer::singleShot(50, [&] {
+        sawDialog = openComposite() != nullptr;
+        sim().unplug();
+    });
+    ASSERT_TRUE(dlg.clickControl(kButtonA));  // returns once the dialog has closed
+    EXPECT_TRUE(sawDialog);
+    EXPECT_EQ(openComposite(), nullptr);
+    EXPECT_TRUE(waitUntil([&] { return !dlg.isVisible(); }));
+    // With the dialog closed a profile switch is no longer refused.
+    EXPECT_EQ(dlg.profiles().switchProfile(1), 1);
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
 TEST_F(TypicalRequestTest, KeyClicksFollowTheLightingView) {
     CVarnelDlg &dlg = startWindow(true);
     // Records whether a click opened the composite dialog, and closes it again.
