@@ -114,6 +114,16 @@ void CompositePages::close() {
 }
 
 void CompositePages::relabel(int languageIndex) {
+    const int mouse = controls_.mouseCombo->currentIndex();
+    const int media = controls_.mediaCombo->currentIndex();
+    const int function = controls_.functionCombo->currentIndex();
+    controls_.fillChoices(languageIndex);
+    controls_.mouseCombo->setCurrentIndex(std::max(0, mouse));
+    controls_.mediaCombo->setCurrentIndex(std::max(0, media));
+    controls_.functionCombo->setCurrentIndex(std::max(0, function));
+    if (pendingKind_ == model::kKindKey && capturedKey_ != model::kNoKey && !mouseMode()) {
+        showCapturedKey(capturedKey_);
+    }
     controls_.relabel(languageIndex, macroOnly_, macroPage_->recording());
     macroPage_->refreshSteps();
 }
