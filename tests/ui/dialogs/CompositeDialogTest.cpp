@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <fstream>
 
 #include "DialogTestSupport.h"
 #include "model/KeyButtons.h"
@@ -9,6 +10,7 @@
 #include "ui/dialogs/CompositePages.h"
 #include "ui/dialogs/CompositePlacement.h"
 #include "ui/dialogs/MacroPage.h"
+#include "ui/dialogs/OnScreenKeyboard.h"
 #include "ui/dialogs/Varnel_DlgComposite.h"
 #include "ui/skin/CPngButton.h"
 #include "ui/skin/WindowSnapshot.h"
@@ -239,6 +241,37 @@ TEST(CompositePlacement, TakesTheFirstCornerWhereTheDialogFits) {
     EXPECT_EQ(positionBesideButton(QRect(100, 100, 40, 30), dialog, QSize(600, 500)),
               QPoint(140, 130));
     EXPECT_EQ(dialogs::centredPosition(dialog, screen), QPoint(680, 320));
+}
+
+}  // namespace
+}  // namespace dialogtest
+
+namespace dialogtest {
+namespace {
+
+TEST_F(DialogTest, TheOnScreenKeyboardIsFoundOnlyAsAnExecutableOnTheSearchPath) {
+    const auto plain = scratch() / "plain";
+    const auto tools = scratch() / "tools";
+    std::filesystem::create_directories(plain);
+    std::filesystem::create_directories(tools);
+    std::ofstream(plain / "onboard") << "not a program";
+    EXPECT_TRUE(dialogs::findOnScreenKeyboard(plain.string()).empty());
+    std::ofstream(tools / "onboard") << "#!/bin/sh\n";
+    std::filesystem::permissions(tools / "onboard", std::filesystem::perms::owner_all);
+    const std::string path = "::" + plain.string() + ":" + tools.string();
+    EXPECT_EQ(dialogs::findOnScreenKeyboard(path), tools / "onboard");
+    EXPECT_TRUE(dialogs::findOnScreenKeyboard("").empty());
+}
+
+TEST_F(CompositeTest, TheLanguagePassKeepsTheChoices) {
+    using namespace dialogs::composite;
+    open(0x1E, 1058);
+    click(kTabMedia);
+    dialog->controlAs<QComboBox>(kMediaCombo)->setCurrentIndex(5);
+    dialog->relabelFor(0);
+    EXPECT_EQ(dialog->controlAs<QComboBox>(kMediaCombo)->currentIndex(), 5);
+    EXPECT_EQ(dialog->controlAs<QComboBox>(kMediaCombo)->count(), 18);
+    EXPECT_EQ(dialog->controlAs<CPngButton>(kTabMedia)->text(), text("MULTI_MEDIA"));
 }
 
 }  // namespace
