@@ -1,7 +1,10 @@
 // The composite dialog's pages, key capture, placement and Apply.
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
 #include <fstream>
 
 #include "DialogTestSupport.h"
@@ -272,6 +275,29 @@ TEST_F(CompositeTest, TheLanguagePassKeepsTheChoices) {
     EXPECT_EQ(dialog->controlAs<QComboBox>(kMediaCombo)->currentIndex(), 5);
     EXPECT_EQ(dialog->controlAs<QComboBox>(kMediaCombo)->count(), 18);
     EXPECT_EQ(dialog->controlAs<CPngButton>(kTabMedia)->text(), text("MULTI_MEDIA"));
+}
+
+}  // namespace
+}  // namespace dialogtest
+
+namespace dialogtest {
+namespace {
+
+TEST_F(CompositeTest, RunsModallyBesideTheClickedButtonUntilOk) {
+    using namespace dialogs::composite;
+    open(0x1E, 1058).closeAsCancel();
+    const QRect button(120, 90, 40, 30);
+    QPoint shownAt;
+    QTimer::singleShot(0, [&] {
+        shownAt = dialog->pos();
+        dialog->clickControl(kTabMedia);
+        dialog->clickControl(kOk);
+    });
+    EXPECT_EQ(dialog->openForRecord(0x1E, 1058, button), QDialog::Accepted);
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    EXPECT_EQ(shownAt, dialogs::positionBesideButton(button, dialog->size(), screen));
+    EXPECT_EQ(dialog->openCount(), 0);
+    EXPECT_EQ(record(0, 0x1E).kind, model::kKindMedia);
 }
 
 }  // namespace
