@@ -124,6 +124,8 @@ CVarnelDlg::~CVarnelDlg() {
     if (transport_) transport_->setListener(nullptr);
     presence_.reset();
     delete about_;
+    delete partsOwner_;  // the panel and the dialogs use the models below
+    parts_ = {};
 }
 
 AboutBox *CVarnelDlg::aboutBox() const {
@@ -170,7 +172,7 @@ void CVarnelDlg::onInitDialog() {
     app::initialiseUserFolder(user_, paths_);
     buildControls();
     buildModel();
-    wireWindowParts(*this);
+    partsOwner_ = wireWindowParts(*this);
     if (QWidget *selector = control(kModeSelector)) selector->installEventFilter(this);
     profiles_->setPending(false);
     setWindowTitle(text("MAIN_CAPTION"));

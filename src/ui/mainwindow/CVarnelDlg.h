@@ -190,6 +190,7 @@ private:
     std::unique_ptr<model::DeviceImageTransfer> transfer_;
     std::unique_ptr<lighting::LightingModel> lighting_;
     mainwindow::MainWindowParts parts_;
+    QObject *partsOwner_ = nullptr;
 
     mainwindow::CrossThreadMessages *messages_ = nullptr;
     mainwindow::KeyboardView *view_ = nullptr;

@@ -1,5 +1,6 @@
 #include "ui/mainwindow/PartsWiring.h"
 
+#include <QPointer>
 #include <memory>
 
 #include "app/settings/AppSettings.h"
@@ -70,13 +71,20 @@ private:
     CVarnelDlg &window_;
 };
 
-// Owns what the dialogs are given for the whole run.
+// Owns what the dialogs are given for the whole run, and the dialogs, which go
+// before what they were given.
 class DialogSupport : public QObject {
 public:
     DialogSupport(CVarnelDlg &window, QObject &owner)
         : QObject(&owner), access(window), settings(window.registry()) {}
+    ~DialogSupport() override {
+        delete composite;
+        delete manager;
+    }
     WindowAccess access;
     app::AppSettings settings;
+    QPointer<dialogs::Varnel_DlgComposite> composite;
+    QPointer<dialogs::CVarnel_DlgProfile> manager;
 };
 
 void wireDialogs(CVarnelDlg &window, QObject &owner) {
@@ -92,6 +100,8 @@ void wireDialogs(CVarnelDlg &window, QObject &owner) {
     auto *manager = new dialogs::CVarnel_DlgProfile(
         &window, {paths.profileSkinFile, paths.profileSkinFolder, window.userPaths().userFolder,
                   support->settings, support->access});
+    support->composite = composite;
+    support->manager = manager;
     MainWindowParts &parts = window.parts();
     parts.openComposite = [composite](int record, int controlId, QRect clicked) {
         composite->openForRecord(record, controlId, clicked);
@@ -116,15 +126,15 @@ void wireDialogs(CVarnelDlg &window, QObject &owner) {
 
 }  // namespace
 
-void wireWindowParts(CVarnelDlg &window) {
+QObject *wireWindowParts(CVarnelDlg &window) {
     auto *owner = new QObject(&window);
-    (void)owner;
 #ifdef VARNEL_HAVE_PANEL
     wirePanel(window, *owner);
 #endif
 #ifdef VARNEL_HAVE_DIALOGS
     wireDialogs(window, *owner);
 #endif
+    return owner;
 }
 
 }  // namespace mainwindow

@@ -3,9 +3,12 @@
 #pragma once
 
 class CVarnelDlg;
+class QObject;
 
 namespace mainwindow {
 
-void wireWindowParts(CVarnelDlg &window);
+// Returns the object that owns the parts; deleting it removes them, which the
+// window does before the models they use go away.
+QObject *wireWindowParts(CVarnelDlg &window);
 
 }  // namespace mainwindow
