@@ -87,6 +87,9 @@ TEST_F(PreviewPaintTest, TicksPaintOnlyWhileTheViewIsOnAndTheWindowShows) {
     const std::vector<QColor> hidden = keyColours();
     window->panel().previewTick();
     EXPECT_EQ(keyColours(), hidden);
+    window->showMinimized();
+    window->panel().previewTick();
+    EXPECT_EQ(keyColours(), hidden);
 
     window->show();
     clickViewSwitch();

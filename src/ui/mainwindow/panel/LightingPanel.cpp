@@ -296,8 +296,10 @@ void LightingPanel::relabel() {
 
 // ---------------------------------------------------------------- preview
 
+// Nothing is computed or drawn while nobody can see the keys.
 void LightingPanel::previewTick() {
-    if (!lightingViewOn() || !context_.window.isVisible()) return;
+    const CBaseDialog &window = context_.window;
+    if (!lightingViewOn() || !window.isVisible() || window.isMinimized()) return;
     painter_->apply(engine_->tick(context_.model.state()));
 }
 

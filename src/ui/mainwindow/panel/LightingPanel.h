@@ -83,7 +83,7 @@ public:
     // Sets the panel's captions and mode names for the window's language.
     void relabel();
     // One tick of the preview timer: paints the current effect on the key buttons
-    // while the lighting view switch is on and the window is visible.
+    // while the lighting view switch is on and the window is shown, not minimised.
     void previewTick();
     bool lightingViewOn() const;
     // A click on a key button or Fn while the lighting view switch is on.
