@@ -121,7 +121,12 @@ CVarnelDlg::CVarnelDlg(const app::AppPaths &paths, ProcessStores &stores,
 CVarnelDlg::~CVarnelDlg() {
     messages_->close();
     if (presence_) presence_->stop();
-    if (transport_) transport_->setListener(nullptr);
+    if (transport_) {
+        // The library keeps registrations until they are withdrawn; a later
+        // window of the same process registers its own.
+        transport_->setListener(nullptr);
+        transport_->withdrawReads();
+    }
     presence_.reset();
     delete about_;
     delete partsOwner_;  // the panel and the dialogs use the models below
