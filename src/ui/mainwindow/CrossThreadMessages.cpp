@@ -25,9 +25,7 @@ public:
 }  // namespace
 
 CrossThreadMessages::CrossThreadMessages(QObject *owner, Handler handler)
-    : handler_(std::move(handler)) {
-    moveToThread(owner->thread());
-}
+    : QObject(owner), handler_(std::move(handler)) {}
 
 CrossThreadMessages::~CrossThreadMessages() {
     close();

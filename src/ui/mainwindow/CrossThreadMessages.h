@@ -25,7 +25,7 @@ class CrossThreadMessages : public QObject {
 public:
     using Handler = std::function<void(const WindowMessage &)>;
 
-    // Messages are handled by `handler` on the thread of `owner`.
+    // Messages are handled by `handler` on the thread of `owner`, which owns this.
     CrossThreadMessages(QObject *owner, Handler handler);
     ~CrossThreadMessages() override;
 
