@@ -81,10 +81,13 @@ int ProfileCommands::switchProfile(int profile) {
                 apply();
             } else {
                 setPending(false);
-                // The file holds the last applied state; the store keeps its
-                // content when the file cannot be read.
+                // The file holds the last applied state. When it cannot be read
+                // the store keeps the changes, and Apply stays enabled to say so.
                 if (currentProfile() >= 0) {
-                    model::readProfileFile(profileDataFile(), context_.working);
+                    std::lock_guard lock(context_.working.mutex());
+                    if (model::readProfileFile(profileDataFile(), context_.working) != 1) {
+                        setPending(true);
+                    }
                 }
             }
         }

@@ -97,6 +97,16 @@ TEST_F(ProfileCommandsTest, SwitchWithPendingChangesAnsweredNoDiscardsThem) {
     EXPECT_EQ(peek("page0", 0, 378), pageBefore);  // nothing was uploaded
 }
 
+TEST_F(ProfileCommandsTest, ChangesThatCannotBeDiscardedStayPending) {
+    setRecord(0, kRecordA, kDisabled);
+    window->markApplyPending();
+    std::filesystem::remove(userFolder() / "$Profile0");
+    dialogs.answers = {skin::MessageAnswer::No};
+    EXPECT_EQ(window->profiles().switchProfile(1), 1);
+    EXPECT_EQ(record(0, kRecordA), kDisabled);  // nothing lost
+    EXPECT_TRUE(pending());
+}
+
 TEST_F(ProfileCommandsTest, SwitchWithPendingChangesAnsweredYesAppliesFirst) {
     ASSERT_TRUE(
         window->keyAssignments().writeAssignment(0, kRecordA, kKindMedia, 0, kPlayPause, u""));
