@@ -255,8 +255,11 @@ void CVarnelDlg::buildModel() {
                                user_.userFolder, languageIndex_},
         *controlAs<CPngButton>(ids::kApply), *controlAs<CPngButton>(ids::kProfileName), *busy_,
         *this);
+    // The panel shows the restored values at once, not only after the next read-back.
     profiles_->setLightingDefaultsRestorer([this] {
-        if (lighting_->state().viewOn) lighting_->restoreLightingDefaults();
+        if (!lighting_->state().viewOn) return;
+        lighting_->restoreLightingDefaults();
+        parts_.refreshPanel();
     });
 }
 
