@@ -1,5 +1,7 @@
 #include "AnswerScheduler.h"
 
+#include <sys/prctl.h>
+
 namespace usbgate::sim {
 
 AnswerScheduler::~AnswerScheduler() {
@@ -35,6 +37,9 @@ void AnswerScheduler::schedule(uint32_t delayMs, std::function<void()> action) {
 }
 
 void AnswerScheduler::run() {
+    // Answers are due at their stated latency; the default timer slack of the
+    // kernel would add tens of microseconds to every delayed answer.
+    prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
     std::unique_lock lock(mutex_);
     while (!stopping_) {
         if (actions_.empty()) {
