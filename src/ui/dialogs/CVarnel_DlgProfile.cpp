@@ -56,10 +56,10 @@ CVarnel_DlgProfile::CVarnel_DlgProfile(QWidget *parent, ProfileManagerContext co
 CVarnel_DlgProfile::~CVarnel_DlgProfile() = default;
 
 void CVarnel_DlgProfile::buildControls() {
-    for (const ButtonSpec &spec : kButtons) {
-        auto *button = new CPngButton(spec.id, this);
-        skin::placeImageButton(*button, skinIniPath(), skin::kButtonInfoSection, spec.skinKey, {});
-        registerControl(spec.id, button);
+    for (const ButtonSpec &entry : kButtons) {
+        auto *button = new CPngButton(entry.id, this);
+        skin::placeImageButton(*button, skinIniPath(), skin::kButtonInfoSection, entry.skinKey, {});
+        registerControl(entry.id, button);
     }
     list_ = new CReportCtrl(kList, this);
     skin::placeControl(*list_, skinIniPath(), skin::kButtonInfoSection, u"PROGRAM_LIST");
@@ -85,7 +85,7 @@ void CVarnel_DlgProfile::onInitDialog() {
     CBaseDialog::onInitDialog();
     ++openCount_;
     const skin::ButtonPictures pictures = buttonPictures(imageFolder(), size());
-    for (const ButtonSpec &spec : kButtons) controlAs<CPngButton>(spec.id)->setPictures(pictures);
+    for (const ButtonSpec &entry : kButtons) controlAs<CPngButton>(entry.id)->setPictures(pictures);
     fillList();
 }
 

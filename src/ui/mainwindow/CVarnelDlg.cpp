@@ -203,13 +203,13 @@ void CVarnelDlg::buildControls() {
     view_ = new KeyboardView(*this, skinIniPath(), pictures);
     app::AppSettings settings(registry_);
     view_->build(settings.profileString(u"Flip", u"0") == u"1");
-    for (const ImageButtonSpec &spec : kCommandButtons) {
-        auto *button = new CPngButton(spec.id, this);
+    for (const ImageButtonSpec &entry : kCommandButtons) {
+        auto *button = new CPngButton(entry.id, this);
         skin::placeImageButton(
             *button, skinIniPath(), skin::kButtonInfoSection,
-            QString::fromLatin1(spec.key).toStdU16String(),
+            QString::fromLatin1(entry.key).toStdU16String(),
             {pictures.normal, pictures.over, pictures.down, pictures.normal, pictures.disable});
-        registerControl(spec.id, button);
+        registerControl(entry.id, button);
     }
     controlAs<CPngButton>(ids::kProfileName)->setCaptionStyle(mainCaptionStyle());
     auto *rateLabel = new ColorStatic(ids::kReportRateLabel, this);
@@ -420,9 +420,9 @@ void CVarnelDlg::relabel(int languageIndex) {
     controlAs<ColorStatic>(ids::kReportRateLabel)
         ->setText(QString::fromStdU16String(skin::lookupLightText(u"Usb", languageIndex)));
     parts_.relabelPanel();
-    for (const ImageButtonSpec &spec : kCaptionedButtons) {
-        auto *button = controlAs<CPngButton>(spec.id);
-        button->setText(text(spec.key));
+    for (const ImageButtonSpec &entry : kCaptionedButtons) {
+        auto *button = controlAs<CPngButton>(entry.id);
+        button->setText(text(entry.key));
         button->setCaptionStyle(mainCaptionStyle());
     }
 }

@@ -146,18 +146,18 @@ void LightingPanelControls::buildSliders() {
 }
 
 void LightingPanelControls::buildPictures() {
-    for (const Picture &spec : kPictures) {
-        auto *picture = new PictureButton(spec.id, &window_);
-        add(picture, spec.id, spec.skinKey);
-        picture->showPicture(toQString(spec.bitmap), bitmaps_.get(spec.bitmap));
+    for (const Picture &entry : kPictures) {
+        auto *picture = new PictureButton(entry.id, &window_);
+        add(picture, entry.id, entry.skinKey);
+        picture->showPicture(toQString(entry.bitmap), bitmaps_.get(entry.bitmap));
     }
 }
 
 void LightingPanelControls::buildColourButtons() {
-    for (const ColourButton &spec : kColourButtons) {
-        auto *button = new CSkinColorBtn(spec.id, &window_);
+    for (const ColourButton &entry : kColourButtons) {
+        auto *button = new CSkinColorBtn(entry.id, &window_);
         button->setAutomaticColor(Qt::black);
-        add(button, spec.id, spec.skinKey);
+        add(button, entry.id, entry.skinKey);
     }
 }
 
