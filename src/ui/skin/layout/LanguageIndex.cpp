@@ -33,14 +33,6 @@ bool isShipped(std::uint32_t languageId) {
     return std::find(kSupportedLanguages.begin(), end, languageId) != end;
 }
 
-std::uint32_t storedLanguageId(platform::Registry &registry) {
-    const std::optional<std::uint32_t> value =
-        registry.readDword(kLanguageKeyPath, kLanguageValueName);
-    if (value) return *value;
-    registry.writeDword(kLanguageKeyPath, kLanguageValueName, 0);
-    return 0;
-}
-
 }  // namespace
 
 std::uint16_t mapSystemLanguageId(std::uint16_t systemLanguageId) {
@@ -58,11 +50,12 @@ int languageIndexOfId(std::uint32_t languageId) {
 }
 
 int currentLanguageIndex(platform::Registry &registry, std::uint16_t systemLanguageId) {
-    std::uint32_t languageId = storedLanguageId(registry);
+    app::AppSettings settings(registry);
+    std::uint32_t languageId = settings.languageId();
     if (languageId == 0) {
         const std::uint16_t mapped = mapSystemLanguageId(systemLanguageId);
         languageId = isShipped(mapped) ? mapped : kFallbackLanguageId;
-        registry.writeDword(kLanguageKeyPath, kLanguageValueName, languageId);
+        settings.setLanguageId(languageId);
     }
     return languageIndexOfId(languageId);
 }

@@ -5,14 +5,13 @@
 #include <cstdint>
 #include <string_view>
 
-namespace platform {
-class Registry;
-}
+#include "app/settings/AppSettings.h"
 
 namespace skin {
 
-inline constexpr std::u16string_view kLanguageKeyPath = u"Software\\Bramwel_09A";
-inline constexpr std::u16string_view kLanguageValueName = u"dwLanguageId";
+// Where the chosen language is kept: the application settings' own value.
+inline constexpr std::u16string_view kLanguageKeyPath = app::kAppKeyPath;
+inline constexpr std::u16string_view kLanguageValueName = app::kLanguageIdValue;
 
 // Maps a system language id through the regional-variant table (Chinese variants to
 // their base ids, the English variants to 0x0409); other ids pass unchanged.
