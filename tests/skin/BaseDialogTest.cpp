@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalSpy>
+#include <QWindow>
 
 #include "TestPictures.h"
 #include "ui/skin/CPngButton.h"
@@ -61,7 +62,8 @@ TEST_F(BaseDialogTest, BackgroundSizesTheWindowAndDoublesAsMask) {
     EXPECT_TRUE(shape.contains(QPoint(60, 40)));
     EXPECT_FALSE(shape.contains(QPoint(0, 0)));
     EXPECT_FALSE(shape.contains(QPoint(119, 79)));
-    EXPECT_EQ(dialog.mask(), shape);
+    ASSERT_NE(dialog.windowHandle(), nullptr);
+    EXPECT_EQ(dialog.windowHandle()->mask(), shape);
 }
 
 TEST_F(BaseDialogTest, AnAllWhiteMaskKeepsTheWindowRectangular) {
@@ -70,7 +72,8 @@ TEST_F(BaseDialogTest, AnAllWhiteMaskKeepsTheWindowRectangular) {
     CountingDialog dialog(nullptr, writeSkin("Main=back.bmp\nMask=mask.bmp\n"), folderName());
     dialog.applySkin();
     EXPECT_TRUE(dialog.windowShape().isEmpty());
-    EXPECT_TRUE(dialog.mask().isEmpty());
+    ASSERT_NE(dialog.windowHandle(), nullptr);
+    EXPECT_TRUE(dialog.windowHandle()->mask().isEmpty());
 }
 
 TEST_F(BaseDialogTest, InitialisesOnEveryOpeningAndPaintsTheBackground) {

@@ -128,9 +128,17 @@ TEST_F(PngButtonTest, FrameModeDrawsAColouredFrameInsteadOfThePicture) {
     button.setFrame(QColor(255, 0, 0), 150, true);
     EXPECT_EQ(button.framePercentage(), 100);
     const QImage shown = button.grab().toImage();
-    EXPECT_EQ(testpictures::pixelOf(shown, 1, 1), QColor(255, 0, 0));
-    EXPECT_EQ(testpictures::pixelOf(shown, 14, 10), QColor(255, 0, 0));
-    EXPECT_NE(testpictures::pixelOf(shown, 8, 6), QColor(Qt::gray));
+    // A two-pixel band along every edge of the 16 x 12 button, corners included.
+    for (QPoint edge : {QPoint(0, 0), QPoint(1, 1), QPoint(15, 11), QPoint(14, 10), QPoint(8, 0),
+                        QPoint(8, 11), QPoint(0, 6), QPoint(15, 6)}) {
+        EXPECT_EQ(testpictures::pixelOf(shown, edge.x(), edge.y()), QColor(255, 0, 0))
+            << edge.x() << "," << edge.y();
+    }
+    for (QPoint inside : {QPoint(2, 2), QPoint(13, 9), QPoint(8, 6)}) {
+        const QColor colour = testpictures::pixelOf(shown, inside.x(), inside.y());
+        EXPECT_NE(colour, QColor(255, 0, 0));
+        EXPECT_NE(colour, QColor(Qt::gray));
+    }
     button.setFrame(QColor(255, 0, 0), -5, false);
     EXPECT_EQ(button.framePercentage(), 0);
     EXPECT_EQ(shownColor(), QColor(Qt::gray));

@@ -32,16 +32,21 @@ void CBaseDialog::applySkin() {
     applyingSkin_ = true;
     const QString backgroundName = screenValue(QStringLiteral("Main"), QString());
     const QString maskName = screenValue(QStringLiteral("Mask"), backgroundName);
-    background_ = skin::loadSkinPictureOrExit(skin::skinFilePath(imageFolder_, backgroundName));
+    background_ = skin::paintReady(
+        skin::loadSkinPictureOrExit(skin::skinFilePath(imageFolder_, backgroundName)));
     mask_ = skin::loadSkinPictureOrExit(skin::skinFilePath(imageFolder_, maskName));
     setFixedSize(background_.size());
     shape_ = skin::windowShapeFromMask(mask_);
-    if (shape_.isEmpty()) {
-        clearMask();
-    } else {
-        setMask(shape_);
-    }
+    applyShape();
     applyingSkin_ = false;
+}
+
+void CBaseDialog::applyShape() {
+    // The shape goes to the platform window, not to the widget: a widget mask also
+    // clips the painting of every control against the whole shape, which on a
+    // window of rounded edges costs more than drawing the control itself.
+    if (!windowHandle()) create();
+    windowHandle()->setMask(shape_);
 }
 
 void CBaseDialog::registerControl(int id, QWidget *widget) {
@@ -94,10 +99,14 @@ void CBaseDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
 }
 
-void CBaseDialog::paintEvent(QPaintEvent *) {
+void CBaseDialog::paintEvent(QPaintEvent *event) {
     if (background_.isNull()) return;
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), background_);
+    // Only the parts asked for: the preview repaints many small keys at once, and
+    // one draw of the whole picture would copy everything between them.
+    for (const QRect &part : event->region()) {
+        painter.drawImage(part.topLeft(), background_, part);
+    }
 }
 
 void CBaseDialog::mousePressEvent(QMouseEvent *event) {

@@ -69,6 +69,7 @@ protected:
 
 private:
     QString screenValue(const QString &key, const QString &fallback) const;
+    void applyShape();
     void releasePictures();
 
     QString skinIniPath_;

@@ -35,6 +35,11 @@ std::vector<QImage> loadPictureSetOrExit(const QString &folder, const QStringLis
     return pictures;
 }
 
+QImage paintReady(const QImage &picture) {
+    return picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                             : QImage::Format_RGB32);
+}
+
 QString skinFilePath(const QString &folder, const QString &name) {
     QString relative = name;
     relative.replace(QLatin1Char('\\'), QLatin1Char('/'));

@@ -27,6 +27,11 @@ QImage loadSkinPictureOrExit(const QString &file);
 // one that cannot be loaded. Names are relative to `folder`.
 std::vector<QImage> loadPictureSetOrExit(const QString &folder, const QStringList &names);
 
+// The picture in the pixel format the raster painter draws without converting:
+// a 24-bit BMP drawn as it loads is converted whole on every paint, however
+// small the repainted part.
+QImage paintReady(const QImage &picture);
+
 // `folder` + "/" + `name`, with Windows separators in `name` turned into '/'.
 QString skinFilePath(const QString &folder, const QString &name);
 

@@ -3,15 +3,27 @@
 #include <QPainter>
 #include <QRegion>
 #include <QWidget>
+#include <QWindow>
 
 namespace skin {
+namespace {
+
+// Skinned windows give their shape to the platform window; other widgets may
+// carry it as their own mask.
+QRegion shapeOf(const QWidget &window) {
+    if (!window.mask().isEmpty()) return window.mask();
+    const QWindow *handle = window.windowHandle();
+    return handle ? handle->mask() : QRegion();
+}
+
+}  // namespace
 
 QImage renderWindow(QWidget &window) {
     window.ensurePolished();
     QImage image(window.size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     window.render(&image);
-    const QRegion shape = window.mask();
+    const QRegion shape = shapeOf(window);
     if (shape.isEmpty()) return image;
     QImage shaped(image.size(), QImage::Format_ARGB32_Premultiplied);
     shaped.fill(Qt::transparent);
