@@ -47,8 +47,9 @@ void AnswerScheduler::run() {
             continue;
         }
         auto first = actions_.begin();
-        if (first->first.first > Clock::now()) {
-            wake_.wait_until(lock, first->first.first);
+        const Clock::time_point due = first->first.first;
+        if (due > Clock::now()) {
+            waitUntil(lock, due);
             continue;
         }
         std::function<void()> action = std::move(first->second);
@@ -57,6 +58,20 @@ void AnswerScheduler::run() {
         action();
         lock.lock();
     }
+}
+
+void AnswerScheduler::waitUntil(std::unique_lock<std::mutex> &lock, Clock::time_point due) {
+    // A timed sleep on a virtual machine wakes tens of microseconds late, which a
+    // keyboard answering every millisecond would not. The thread sleeps until
+    // shortly before the due time and yields the last stretch, then the loop looks
+    // at the earliest action again (a sooner one or a stop may have come).
+    if (due - Clock::now() > kYieldWindow) {
+        wake_.wait_until(lock, due - kYieldWindow);
+        return;
+    }
+    lock.unlock();
+    while (Clock::now() < due) std::this_thread::yield();
+    lock.lock();
 }
 
 }  // namespace usbgate::sim

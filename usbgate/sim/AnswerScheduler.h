@@ -28,7 +28,11 @@ public:
     void schedule(uint32_t delayMs, std::function<void()> action);
 
 private:
+    // How long before an action is due the thread stops sleeping and yields instead.
+    static constexpr std::chrono::microseconds kYieldWindow{150};
+
     void run();
+    void waitUntil(std::unique_lock<std::mutex> &lock, Clock::time_point due);
 
     std::mutex mutex_;
     std::condition_variable wake_;
