@@ -8,10 +8,8 @@
 namespace skin {
 namespace {
 
-// Skinned windows give their shape to the platform window; other widgets may
-// carry it as their own mask.
+// Skinned windows give their shape to the platform window.
 QRegion shapeOf(const QWidget &window) {
-    if (!window.mask().isEmpty()) return window.mask();
     const QWindow *handle = window.windowHandle();
     return handle ? handle->mask() : QRegion();
 }
