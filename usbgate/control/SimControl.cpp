@@ -42,12 +42,10 @@ void SimControl::disconnect() {
 bool SimControl::connectIfNeeded() {
     if (fd_ >= 0) return true;
     sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (path_.size() >= sizeof address.sun_path) {
+    if (!fillSocketAddress(path_, address)) {
         lastError_ = "socket path too long";
         return false;
     }
-    std::memcpy(address.sun_path, path_.c_str(), path_.size() + 1);
     fd_ = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd_ < 0 || connect(fd_, reinterpret_cast<sockaddr *>(&address), sizeof address) != 0) {
         lastError_ = "no simulator at " + path_ + ": " + std::strerror(errno);

@@ -1,8 +1,10 @@
 #include "SocketPath.h"
 
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <cstdlib>
+#include <cstring>
 
 namespace usbgate {
 
@@ -12,6 +14,14 @@ std::string simulatorSocketPath() {
     const char *runtime = std::getenv("XDG_RUNTIME_DIR");
     if (runtime != nullptr && runtime[0] == '/') return std::string(runtime) + "/usbgate-sim.sock";
     return "/tmp/usbgate-sim-" + std::to_string(getuid()) + ".sock";
+}
+
+bool fillSocketAddress(const std::string &path, sockaddr_un &address) {
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path) return false;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    return true;
 }
 
 }  // namespace usbgate

@@ -87,7 +87,7 @@ void HidrawBackend::addNode(const NodeInfo &node) {
         diagnose(Level::Error, "cannot open %s: %s", node.devnode.c_str(), std::strerror(-fd));
         return;
     }
-    auto opened = std::make_shared<HidrawNode>(node.devnode, fd, std::move(collections));
+    auto opened = std::make_shared<HidrawNode>(fd, std::move(collections));
     opened->startReading(
         [this](Collection collection, const uint8_t *bytes, size_t length) {
             std::lock_guard lock(mutex_);

@@ -24,8 +24,8 @@ bool writeWhole(int fd, const std::vector<uint8_t> &bytes) {
 
 }  // namespace
 
-HidrawNode::HidrawNode(std::string devnode, int fd, std::vector<CollectionReports> collections)
-    : devnode_(std::move(devnode)), fd_(fd), collections_(std::move(collections)) {
+HidrawNode::HidrawNode(int fd, std::vector<CollectionReports> collections)
+    : fd_(fd), collections_(std::move(collections)) {
     if (pipe2(stopPipe_, O_CLOEXEC) != 0) stopPipe_[0] = stopPipe_[1] = -1;
 }
 

@@ -23,13 +23,12 @@ public:
     // Called on the reader thread once when the node fails (keyboard gone).
     using FailureHandler = std::function<void()>;
 
-    HidrawNode(std::string devnode, int fd, std::vector<CollectionReports> collections);
+    HidrawNode(int fd, std::vector<CollectionReports> collections);
     ~HidrawNode();
     HidrawNode(const HidrawNode &) = delete;
     HidrawNode &operator=(const HidrawNode &) = delete;
 
     void startReading(ReportHandler onReport, FailureHandler onFailure);
-    const std::string &devnode() const { return devnode_; }
     bool carries(Collection collection) const;
     bool alive() const { return alive_; }
 
@@ -44,7 +43,6 @@ private:
     void readLoop(ReportHandler onReport, FailureHandler onFailure);
     void dispatch(const uint8_t *bytes, size_t length, const ReportHandler &onReport) const;
 
-    std::string devnode_;
     int fd_;
     int stopPipe_[2] = {-1, -1};
     std::vector<CollectionReports> collections_;

@@ -10,20 +10,13 @@
 #include <cstring>
 #include <vector>
 
+#include "../control/SocketPath.h"
 #include "../src/Diagnostics.h"
 
 namespace usbgate::sim {
 namespace {
 
 constexpr size_t kMaxLine = 64 * 1024;
-
-bool fillAddress(const std::string &path, sockaddr_un &address) {
-    std::memset(&address, 0, sizeof address);
-    address.sun_family = AF_UNIX;
-    if (path.size() >= sizeof address.sun_path) return false;
-    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-    return true;
-}
 
 bool someoneListens(const sockaddr_un &address) {
     int probe = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -52,7 +45,7 @@ ControlServer::~ControlServer() {
 
 bool ControlServer::start(const std::string &path) {
     sockaddr_un address;
-    if (!fillAddress(path, address)) {
+    if (!fillSocketAddress(path, address)) {
         diagnose(Level::Error, "simulator socket path too long: %s", path.c_str());
         return false;
     }

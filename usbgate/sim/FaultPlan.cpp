@@ -33,36 +33,24 @@ void FaultPlan::clear() {
 
 AnswerFate FaultPlan::nextFate() {
     AnswerFate fate;
-    alterForeign_ = false;
-    alterStatus_ = false;
     if (consume(drop_)) {
         fate.deliver = false;
     } else if (consume(status_)) {
-        alterStatus_ = true;
         fate.execute = false;
     } else if (consume(foreign_)) {
-        alterForeign_ = true;
+        fate.foreign = true;
     }
     fate.delayMs = consume(delay_) ? delayMs_ : latencyMs_;
-    if (unplugCountdown_ >= 0) {
-        if (unplugCountdown_ == 0) {
-            fate.deliver = false;
-            fate.unplugAfter = true;
-            unplugCountdown_ = -1;
-        } else {
-            --unplugCountdown_;
-            fate.unplugAfter = unplugCountdown_ == 0;
-            if (fate.unplugAfter) unplugCountdown_ = -1;
-        }
-    }
+    fate.unplugAfter = consume(unplugCountdown_) && unplugCountdown_ == 0;
     return fate;
 }
 
-void FaultPlan::alter(Report &answer) {
-    if (alterStatus_) answer[7] = statusValue_;
+void FaultPlan::alter(const AnswerFate &fate, Report &answer) const {
+    const bool refused = !fate.execute;
+    if (refused) answer[7] = statusValue_;
     // Another command's code: the host must not take it for its own answer.
-    if (alterForeign_) answer[3] = static_cast<uint8_t>(answer[3] ^ 0x40);
-    if (alterStatus_ || alterForeign_) sealReport(answer);
+    if (fate.foreign) answer[3] = static_cast<uint8_t>(answer[3] ^ 0x40);
+    if (refused || fate.foreign) sealReport(answer);
 }
 
 }  // namespace usbgate::sim

@@ -9,7 +9,8 @@ namespace usbgate::sim {
 
 struct AnswerFate {
     bool deliver = true;
-    bool execute = true;  // false when the keyboard refuses without acting
+    bool execute = true;   // false when the keyboard refuses without acting
+    bool foreign = false;  // answered with another command's code
     uint32_t delayMs = 0;
     bool unplugAfter = false;  // unplug once this answer is out
 };
@@ -20,14 +21,15 @@ public:
     void foreignNext(uint32_t count) { foreign_ = count; }
     void statusNext(uint8_t status, uint32_t count);
     void delayNext(uint32_t ms, uint32_t count);
+    // Unplugs once `answers` (at least 1) more answers are out.
     void unplugAfter(uint32_t answers);
     void setLatency(uint32_t ms) { latencyMs_ = ms; }
     void clear();
 
     // Decides what happens to the answer of the request about to be handled.
     AnswerFate nextFate();
-    // Changes the answer as the pending faults say (foreign code, status).
-    void alter(Report &answer);
+    // Changes the answer as its fate says (refusing status, foreign code).
+    void alter(const AnswerFate &fate, Report &answer) const;
 
 private:
     uint32_t drop_ = 0;
@@ -36,10 +38,8 @@ private:
     uint8_t statusValue_ = kStatusRefused;
     uint32_t delay_ = 0;
     uint32_t delayMs_ = 0;
-    int64_t unplugCountdown_ = -1;  // answers until the unplug, -1 = none
+    uint32_t unplugCountdown_ = 0;  // answers until the unplug, 0 = none
     uint32_t latencyMs_ = 0;
-    bool alterForeign_ = false;
-    bool alterStatus_ = false;
 };
 
 }  // namespace usbgate::sim

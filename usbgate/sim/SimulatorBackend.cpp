@@ -90,7 +90,7 @@ bool SimulatorBackend::writeReport(Collection collection, const uint8_t *bytes, 
         } else {
             answer = Firmware::echo(bytes, length, kStatusOk);
         }
-        faults_.alter(answer);
+        faults_.alter(fate, answer);
         // A keyboard that leaves after this answer takes no further report,
         // even before its removal has been announced.
         leaving_ = fate.unplugAfter;

@@ -3,6 +3,7 @@
 namespace usbgate {
 namespace {
 
+// Usage page and usage of each collection, indexed by Collection.
 constexpr CollectionUsage kUsages[kCollectionCount] = {
     {0xFF1C, 0x0092},  // vendor command collection
     {0x000C, 0x0001},  // consumer collection
@@ -16,10 +17,6 @@ uint32_t readLe(const uint8_t *bytes, int width) {
 }
 
 }  // namespace
-
-CollectionUsage usageOf(Collection collection) {
-    return kUsages[static_cast<size_t>(collection)];
-}
 
 std::optional<Collection> collectionOfUsage(uint16_t usagePage, uint16_t usage) {
     for (size_t i = 0; i < kCollectionCount; ++i) {

@@ -18,9 +18,6 @@ struct CollectionUsage {
     uint16_t usage;
 };
 
-// Usage page and usage of each collection, indexed by Collection.
-CollectionUsage usageOf(Collection collection);
-
 // The collection with this usage page and usage, if it is one of the three.
 std::optional<Collection> collectionOfUsage(uint16_t usagePage, uint16_t usage);
 

@@ -31,6 +31,14 @@ std::optional<Collection> acceptRequest(const uint8_t *unit, UsbgateCallback cal
     return collection;
 }
 
+// A request that carries data: accepted as above, with 1 to a report's size of bytes.
+std::optional<Collection> acceptData(const uint8_t *unit, UsbgateCallback callback, uint32_t tag,
+                                     const uint8_t *data, uint32_t length, uint32_t check) {
+    std::optional<Collection> collection = acceptRequest(unit, callback, tag, data, length, check);
+    if (length == 0 || length > kMaxDataLength) return std::nullopt;
+    return collection;
+}
+
 int32_t handOut(uint32_t id, uint32_t *requestId) {
     if (id == 0) return 0;
     if (requestId) *requestId = id;
@@ -70,8 +78,8 @@ USBGATE_EXPORT int32_t DeleteRequestFromHandle(void *handle) {
 USBGATE_EXPORT int32_t RequestWrite(const uint8_t *unit, UsbgateCallback callback, uint32_t tag,
                                     const uint8_t *data, uint32_t length, uint32_t check,
                                     uint32_t *requestId) {
-    auto collection = acceptRequest(unit, callback, tag, data, length, check);
-    if (!collection || length == 0 || length > kMaxDataLength) return 0;
+    auto collection = acceptData(unit, callback, tag, data, length, check);
+    if (!collection) return 0;
     return handOut(Library::instance().writeWithAnswer(*collection, callback, tag, data, length),
                    requestId);
 }
@@ -79,8 +87,8 @@ USBGATE_EXPORT int32_t RequestWrite(const uint8_t *unit, UsbgateCallback callbac
 USBGATE_EXPORT int32_t RequestWriteOne(const uint8_t *unit, UsbgateCallback callback, uint32_t tag,
                                        const uint8_t *data, uint32_t length, uint32_t check,
                                        uint32_t *requestId) {
-    auto collection = acceptRequest(unit, callback, tag, data, length, check);
-    if (!collection || length == 0 || length > kMaxDataLength) return 0;
+    auto collection = acceptData(unit, callback, tag, data, length, check);
+    if (!collection) return 0;
     if (!Library::instance().writeReport(*collection, data, length)) return 0;
     if (requestId) *requestId = 0;
     return 1;
@@ -89,8 +97,8 @@ USBGATE_EXPORT int32_t RequestWriteOne(const uint8_t *unit, UsbgateCallback call
 USBGATE_EXPORT int32_t RequestStatusWrite(const uint8_t *unit, UsbgateCallback callback,
                                           uint32_t tag, const uint8_t *data, uint32_t length,
                                           uint32_t check, uint32_t *requestId) {
-    auto collection = acceptRequest(unit, callback, tag, data, length, check);
-    if (!collection || length == 0 || length > kMaxDataLength) return 0;
+    auto collection = acceptData(unit, callback, tag, data, length, check);
+    if (!collection) return 0;
     return handOut(Library::instance().statusWrite(*collection, callback, tag, data, length),
                    requestId);
 }
@@ -112,8 +120,8 @@ USBGATE_EXPORT int32_t RequestAsyncRead(const uint8_t *unit, UsbgateCallback cal
 USBGATE_EXPORT int32_t RequestStatusSetFeature(const uint8_t *unit, UsbgateCallback callback,
                                                uint32_t tag, const uint8_t *data, uint32_t length,
                                                uint32_t check, uint32_t *requestId) {
-    auto collection = acceptRequest(unit, callback, tag, data, length, check);
-    if (!collection || length == 0 || length > kMaxDataLength) return 0;
+    auto collection = acceptData(unit, callback, tag, data, length, check);
+    if (!collection) return 0;
     return handOut(Library::instance().setFeature(*collection, callback, tag, data, length),
                    requestId);
 }

@@ -51,17 +51,20 @@ int32_t Library::end() {
     return 1;
 }
 
+std::shared_ptr<Backend> Library::currentBackend() {
+    // A copy taken under the lock: the backend stays alive for the caller's call
+    // even when End or a restart replaces it meanwhile.
+    std::lock_guard lock(mutex_);
+    return backend_;
+}
+
 bool Library::isReady() {
     std::lock_guard lock(mutex_);
     return backend_ != nullptr;
 }
 
 uint32_t Library::deviceCount(Collection collection) {
-    std::shared_ptr<Backend> backend;
-    {
-        std::lock_guard lock(mutex_);
-        backend = backend_;
-    }
+    const std::shared_ptr<Backend> backend = currentBackend();
     return backend ? backend->deviceCount(collection) : 0;
 }
 
@@ -100,11 +103,7 @@ int32_t Library::removeRequestsOf(UsbgateCallback callback) {
 }
 
 bool Library::writeReport(Collection collection, const uint8_t *bytes, size_t length) {
-    std::shared_ptr<Backend> backend;
-    {
-        std::lock_guard lock(mutex_);
-        backend = backend_;
-    }
+    const std::shared_ptr<Backend> backend = currentBackend();
     return backend && backend->writeReport(collection, bytes, length);
 }
 
@@ -126,11 +125,7 @@ uint32_t Library::statusWrite(Collection collection, UsbgateCallback callback, u
 }
 
 uint32_t Library::statusGet(Collection collection, UsbgateCallback callback, uint32_t tag) {
-    std::shared_ptr<Backend> backend;
-    {
-        std::lock_guard lock(mutex_);
-        backend = backend_;
-    }
+    const std::shared_ptr<Backend> backend = currentBackend();
     std::vector<uint8_t> bytes;
     if (!backend || !backend->getStatus(collection, bytes)) return 0;
     if (callback) postData(callback, tag, bytes.data(), bytes.size());
@@ -139,11 +134,7 @@ uint32_t Library::statusGet(Collection collection, UsbgateCallback callback, uin
 
 uint32_t Library::setFeature(Collection collection, UsbgateCallback callback, uint32_t tag,
                              const uint8_t *bytes, size_t length) {
-    std::shared_ptr<Backend> backend;
-    {
-        std::lock_guard lock(mutex_);
-        backend = backend_;
-    }
+    const std::shared_ptr<Backend> backend = currentBackend();
     if (!backend || !backend->setFeature(collection, bytes, length)) return 0;
     if (callback) postData(callback, tag, bytes, length);
     return nextIdLocked();

@@ -55,6 +55,7 @@ private:
     Library() = default;
     uint32_t addRegistration(Collection collection, UsbgateCallback callback, uint32_t tag,
                              bool oneShot);
+    std::shared_ptr<Backend> currentBackend();
     uint32_t nextId();
     uint32_t nextIdLocked();
     void postData(UsbgateCallback callback, uint32_t tag, const uint8_t *bytes, size_t length);
