@@ -37,9 +37,9 @@ public:
     // Runs the utility; the result is the process exit code.
     int run(const QStringList &arguments);
 
+private:
     static std::filesystem::path channelSocket();
 
-private:
     // True when another instance took the request and this process should end.
     bool handOverToRunningInstance(const char *command);
     void startCompanion();

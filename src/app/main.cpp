@@ -3,15 +3,13 @@
 #include <QApplication>
 
 #include "app/CVarnelApp.h"
-#include "platform/Folders.h"
+#include "app/settings/AppPaths.h"
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
-    CVarnelApp varnel(
-        app::AppPaths::build(platform::applicationFolder(), platform::executableFileName()),
-        mainwindow::MainWindowEnvironment::product());
+    CVarnelApp varnel(app::runningAppPaths(), mainwindow::MainWindowEnvironment::product());
     return varnel.run(arguments);
 }

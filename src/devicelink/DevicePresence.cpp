@@ -90,11 +90,6 @@ bool DevicePresence::bankB() const {
     return (status_[1] & 1) != 0;
 }
 
-std::array<std::uint8_t, 2> DevicePresence::statusBytes() const {
-    std::lock_guard lock(statusMutex_);
-    return status_;
-}
-
 std::int32_t DevicePresence::writeBankStatus() {
     std::lock_guard lock(statusMutex_);
     const UsbgateLibrary &library = commands_.transport().library();

@@ -86,7 +86,6 @@ public:
     std::uint32_t lastDeviceCount() const { return lastCount_; }
     int trayIconInUse() const { return iconInUse_; }
     bool bankB() const;
-    std::array<std::uint8_t, 2> statusBytes() const;
     // Makes every later wait give up at once; used before the window goes away.
     void stop();
     // Waits until no handling or icon worker runs.

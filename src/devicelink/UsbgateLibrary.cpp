@@ -2,7 +2,7 @@
 
 #include <dlfcn.h>
 
-#include <system_error>
+#include "platform/Folders.h"
 
 namespace devicelink {
 
@@ -86,10 +86,7 @@ std::int32_t UsbgateLibrary::deleteRequest(std::uint32_t requestId) const {
 }
 
 std::filesystem::path defaultUsbgatePath() {
-    std::error_code error;
-    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return kUsbgateFileName;
-    return executable.parent_path() / kUsbgateFileName;
+    return platform::applicationFolder() / kUsbgateFileName;
 }
 
 BindResult bindUsbgate(const std::filesystem::path &libraryFile) {

@@ -88,6 +88,15 @@ std::string utf8ToUtf16Le(std::string_view text) {
     return bytes;
 }
 
+// Adds a name unless one equal to it ignoring case is already listed.
+void appendNewName(std::vector<std::u16string> &names, std::string_view utf8) {
+    std::u16string wide = fromUtf8(utf8);
+    for (const auto &known : names) {
+        if (equalsIgnoringCase(known, wide)) return;
+    }
+    names.push_back(std::move(wide));
+}
+
 }  // namespace
 
 IniDocument IniDocument::parse(std::string_view bytes) {
@@ -197,10 +206,7 @@ std::vector<std::u16string> IniDocument::sectionNames() const {
     for (const auto &line : lines_) {
         const auto name = sectionNameOf(line.text);
         if (!name) continue;
-        auto wide = fromUtf8(*name);
-        bool seen = false;
-        for (const auto &known : names) seen = seen || equalsIgnoringCase(known, wide);
-        if (!seen) names.push_back(std::move(wide));
+        appendNewName(names, *name);
     }
     return names;
 }
@@ -212,10 +218,7 @@ std::vector<std::u16string> IniDocument::keyNames(std::u16string_view section) c
     for (std::size_t i = span->header + 1; i < span->end; ++i) {
         const auto line = keyLineOf(lines_[i].text);
         if (!line || line->key.empty()) continue;
-        auto wide = fromUtf8(line->key);
-        bool seen = false;
-        for (const auto &known : names) seen = seen || equalsIgnoringCase(known, wide);
-        if (!seen) names.push_back(std::move(wide));
+        appendNewName(names, line->key);
     }
     return names;
 }

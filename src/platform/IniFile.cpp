@@ -1,21 +1,13 @@
 #include "IniFile.h"
 
 #include <climits>
-#include <mutex>
 
-#include "AtomicFile.h"
 #include "IniDocument.h"
 #include "IniLoader.h"
 #include "Utf.h"
 
 namespace platform {
 namespace {
-
-// Serialises read-modify-write cycles on INI files within the process.
-std::mutex &writeMutex() {
-    static std::mutex mutex;
-    return mutex;
-}
 
 // Cuts to at most bufferSize - 1 units without leaving half of a surrogate pair.
 std::u16string cutToBuffer(std::u16string text, std::size_t bufferSize) {
@@ -50,14 +42,6 @@ std::optional<int> parseLeadingInt(std::u16string_view text) {
     return static_cast<int>(value);
 }
 
-template <typename Edit>
-bool editFile(const std::filesystem::path &file, Edit edit) {
-    std::lock_guard lock(writeMutex());
-    auto document = loadIniDocumentForEdit(file);
-    if (!document || !edit(*document)) return false;
-    return writeFileAtomically(file, document->serialize());
-}
-
 }  // namespace
 
 std::u16string readIniString(const std::filesystem::path &file, std::u16string_view section,
@@ -78,15 +62,16 @@ int readIniInt(const std::filesystem::path &file, std::u16string_view section,
 bool writeIniString(const std::filesystem::path &file, std::u16string_view section,
                     std::u16string_view key, std::u16string_view value) {
     const auto utf8Value = toUtf8(value);
-    return editFile(file,
-                    [&](IniDocument &document) { return document.set(section, key, utf8Value); });
+    return editIniDocument(
+        file, [&](IniDocument &document) { return document.set(section, key, utf8Value); });
 }
 
 bool deleteIniKey(const std::filesystem::path &file, std::u16string_view section,
                   std::u16string_view key) {
     std::error_code error;
     if (!std::filesystem::exists(file, error)) return !error;
-    return editFile(file, [&](IniDocument &document) { return document.remove(section, key); });
+    return editIniDocument(file,
+                           [&](IniDocument &document) { return document.remove(section, key); });
 }
 
 }  // namespace platform

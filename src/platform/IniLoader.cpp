@@ -99,4 +99,13 @@ std::optional<IniDocument> loadIniDocumentForEdit(const std::filesystem::path &f
     return std::nullopt;
 }
 
+bool editIniDocument(const std::filesystem::path &file,
+                     const std::function<bool(IniDocument &)> &edit) {
+    static std::mutex editMutex;
+    std::lock_guard lock(editMutex);
+    auto document = loadIniDocumentForEdit(file);
+    if (!document || !edit(*document)) return false;
+    return writeFileAtomically(file, document->serialize());
+}
+
 }  // namespace platform

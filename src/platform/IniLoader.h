@@ -6,6 +6,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -19,5 +20,12 @@ std::shared_ptr<const IniDocument> loadIniDocument(const std::filesystem::path &
 // The document to change: empty for a file that does not exist yet, nothing for a
 // file that exists but cannot be read (writing it would lose its contents).
 std::optional<IniDocument> loadIniDocumentForEdit(const std::filesystem::path &file);
+
+// One read-modify-write cycle: loads the file for editing, lets `edit` change the
+// document and replaces the file atomically with the result. Cycles of the whole
+// process run one at a time, so two edits of one file never lose each other's
+// change. False when the file cannot be read, `edit` refuses or the write fails.
+bool editIniDocument(const std::filesystem::path &file,
+                     const std::function<bool(IniDocument &)> &edit);
 
 }  // namespace platform

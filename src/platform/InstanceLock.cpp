@@ -8,10 +8,10 @@
 
 namespace platform {
 
-InstanceLock::InstanceLock(std::filesystem::path folder, const std::string &name)
-    : lockFile_(std::move(folder) / (name + ".lock")) {
+InstanceLock::InstanceLock(std::filesystem::path folder, const std::string &name) {
     if (name.empty() || name.find('/') != std::string::npos) return;
-    const int fd = ::open(lockFile_.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    const std::filesystem::path lockFile = std::move(folder) / (name + ".lock");
+    const int fd = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) return;
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         heldElsewhere_ = errno == EWOULDBLOCK;

@@ -23,10 +23,7 @@ public:
     bool heldElsewhere() const { return heldElsewhere_; }
     void release();
 
-    const std::filesystem::path &lockFile() const { return lockFile_; }
-
 private:
-    std::filesystem::path lockFile_;
     int fd_ = -1;
     bool heldElsewhere_ = false;
 };

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "AtomicFile.h"
 #include "Folders.h"
 #include "IniDocument.h"
 #include "IniLoader.h"
@@ -115,7 +114,6 @@ RegistryType Registry::typeOf(std::u16string_view keyPath, std::u16string_view n
 
 std::optional<std::uint32_t> Registry::readDword(std::u16string_view keyPath,
                                                  std::u16string_view name) const {
-    std::lock_guard lock(mutex_);
     const auto store = loadIniDocument(storeFile_);
     const auto data = store->find(normaliseKeyPath(keyPath), name);
     if (!data || !data->starts_with(kDwordTag)) return std::nullopt;
@@ -124,7 +122,6 @@ std::optional<std::uint32_t> Registry::readDword(std::u16string_view keyPath,
 
 std::optional<std::u16string> Registry::readString(std::u16string_view keyPath,
                                                    std::u16string_view name) const {
-    std::lock_guard lock(mutex_);
     const auto store = loadIniDocument(storeFile_);
     const auto data = store->find(normaliseKeyPath(keyPath), name);
     if (!data || !data->starts_with(kStringTag)) return std::nullopt;
@@ -149,13 +146,12 @@ bool Registry::writeData(std::u16string_view keyPath, std::u16string_view name,
                          const std::string &data) {
     const auto path = normaliseKeyPath(keyPath);
     if (path.empty() || name.empty()) return false;
-    std::lock_guard lock(mutex_);
-    auto store = loadIniDocumentForEdit(storeFile_);
-    if (!store || !store->set(path, name, data)) return false;
-    std::error_code error;
-    std::filesystem::create_directories(storeFile_.parent_path(), error);
-    if (error) return false;
-    return writeFileAtomically(storeFile_, store->serialize());
+    return editIniDocument(storeFile_, [&](IniDocument &store) {
+        if (!store.set(path, name, data)) return false;
+        std::error_code error;
+        std::filesystem::create_directories(storeFile_.parent_path(), error);
+        return !error;
+    });
 }
 
 }  // namespace platform

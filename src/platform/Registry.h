@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,7 +36,6 @@ private:
     bool writeData(std::u16string_view keyPath, std::u16string_view name, const std::string &data);
 
     std::filesystem::path storeFile_;
-    mutable std::mutex mutex_;
 };
 
 }  // namespace platform
