@@ -36,13 +36,6 @@ std::int32_t recordingWriteOne(const std::uint8_t *unit, UsbgateCallback callbac
     return realWriteOne(unit, callback, tag, data, length, check, requestId);
 }
 
-std::filesystem::path makeScratchFolder() {
-    std::string templ =
-        (std::filesystem::temp_directory_path() / "devicelink-test-XXXXXX").string();
-    const char *made = mkdtemp(templ.data());
-    return made ? std::filesystem::path(made) : std::filesystem::temp_directory_path();
-}
-
 }  // namespace
 
 ExchangeTiming shortTiming() {
@@ -59,7 +52,7 @@ SimulatedKeyboard &SimulatedKeyboard::instance() {
     return keyboard;
 }
 
-SimulatedKeyboard::SimulatedKeyboard() : folder_(makeScratchFolder()) {
+SimulatedKeyboard::SimulatedKeyboard() {
     setenv("USBGATE_BACKEND", "simulator", 1);
     setenv("USBGATE_SIM_PLUGGED", "1", 1);
     setenv("XDG_STATE_HOME", (folder_ / "state").c_str(), 1);

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "ScratchFolder.h"
 #include "devicelink/DeviceCommands.h"
 #include "devicelink/ReportTransport.h"
 #include "devicelink/UsbgateLibrary.h"
@@ -54,7 +55,7 @@ public:
 private:
     SimulatedKeyboard();
 
-    std::filesystem::path folder_;
+    ScratchFolder folder_;  // the simulator's state file and control socket
     BindStatus bindStatus_ = BindStatus::LibraryNotLoaded;
     std::string bindDetail_;
     std::unique_ptr<UsbgateLibrary> realLibrary_;

@@ -7,7 +7,6 @@
 #include "platform/AtomicFile.h"
 
 using namespace lighting;
-using lighting::test::ScratchFolder;
 using lighting::test::writeText;
 
 TEST(UserModeFile, MissingEntriesReadAsDefaults) {

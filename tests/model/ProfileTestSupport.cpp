@@ -11,17 +11,6 @@
 
 namespace model::test {
 
-TemporaryFolder::TemporaryFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "model-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot create " << pattern;
-    path_ = pattern;
-}
-
-TemporaryFolder::~TemporaryFolder() {
-    std::error_code error;
-    std::filesystem::remove_all(path_, error);
-}
-
 std::unique_ptr<ProfileStore> defaultStore() {
     auto store = std::make_unique<ProfileStore>();
     installDefaultProfileBlock(*store);

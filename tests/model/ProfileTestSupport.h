@@ -7,21 +7,12 @@
 #include <string_view>
 #include <vector>
 
+#include "ScratchFolder.h"
 #include "model/ProfileStore.h"
 
 namespace model::test {
 
-// A fresh folder under the system's temporary folder, removed with the object.
-class TemporaryFolder {
-public:
-    TemporaryFolder();
-    ~TemporaryFolder();
-    const std::filesystem::path &path() const { return path_; }
-    std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
-
-private:
-    std::filesystem::path path_;
-};
+using TemporaryFolder = ScratchFolder;
 
 std::unique_ptr<ProfileStore> defaultStore();
 MacroRecord macroWithSteps(std::uint16_t id, std::uint16_t steps);

@@ -47,7 +47,7 @@ protected:
         return QString::fromStdString(folder.write("Test.ini", "[SCREEN]\n" + screen).string());
     }
 
-    TempFolder folder;
+    ScratchFolder folder;
 };
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
+#include "ScratchFolder.h"
 #include "platform/Registry.h"
 
 namespace {
@@ -13,7 +13,7 @@ protected:
         return registry.readDword(skin::kLanguageKeyPath, skin::kLanguageValueName);
     }
 
-    TempFolder folder;
+    ScratchFolder folder;
     platform::Registry registry{folder.path() / "registry.ini"};
 };
 
@@ -40,7 +40,7 @@ TEST_F(LanguageIndexTest, UnshippedSystemLanguagesStoreEnglish) {
     EXPECT_EQ(skin::currentLanguageIndex(registry, 0x0407), 0);
     EXPECT_EQ(stored(), 0x0409u);
     // Chinese maps to a language the utility does not ship.
-    TempFolder other;
+    ScratchFolder other;
     platform::Registry fresh(other.path() / "registry.ini");
     EXPECT_EQ(skin::currentLanguageIndex(fresh, 0x0C04), 0);
     EXPECT_EQ(fresh.readDword(skin::kLanguageKeyPath, skin::kLanguageValueName), 0x0409u);

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
+#include "ScratchFolder.h"
 
 namespace {
 
@@ -10,7 +10,7 @@ class LanguageTextTest : public ::testing::Test {
 protected:
     void SetUp() override { skin::setLanguageFolder(folder.path()); }
 
-    TempFolder folder;
+    ScratchFolder folder;
 };
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace {
 
 class SkinPlacementTest : public ::testing::Test {
 protected:
-    TempFolder folder;
+    ScratchFolder folder;
     QString ini = QString::fromStdString(
         folder
             .write("Main.ini",

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "TempFolder.h"
+#include "ScratchFolder.h"
 
 using skin::SkinRect;
 
@@ -32,7 +32,7 @@ TEST(SkinRect, HugeNumbersSaturateInsteadOfOverflowing) {
 }
 
 TEST(SkinRect, ReadsFromTheSkinFileWithTheMissingKeyDefault) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto ini = folder.write("Main.ini",
                                   "[ButtonInfo]\r\nkey_01e = 10,20,30,40\r\nEMPTY=\r\n"
                                   "[BUTTONINFO2]\r\nLEFT_ARROW=5,6,7,8\r\n");

@@ -18,7 +18,7 @@ QImage coordinates(int width, int height) {
     return picture;
 }
 
-QString save(const TempFolder &folder, const QString &name, const QImage &picture) {
+QString save(const ScratchFolder &folder, const QString &name, const QImage &picture) {
     const QString file = QDir(QString::fromStdString(folder.path().string())).filePath(name);
     picture.save(file);
     return file;

@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QString>
 
-#include "TempFolder.h"
+#include "ScratchFolder.h"
 
 namespace testpictures {
 
@@ -16,7 +16,7 @@ QImage solid(int width, int height, const QColor &color);
 QImage coordinates(int width, int height);
 
 // Saves the picture in the folder under `name` (format from the extension).
-QString save(const TempFolder &folder, const QString &name, const QImage &picture);
+QString save(const ScratchFolder &folder, const QString &name, const QImage &picture);
 
 // The colour at (x, y) of a rendered widget.
 QColor pixelOf(const QImage &rendered, int x, int y);

@@ -14,24 +14,18 @@
 namespace apptest {
 namespace {
 
-std::filesystem::path makeFolder(const char *prefix) {
-    std::string pattern = (std::filesystem::temp_directory_path() / prefix).string() + "-XXXXXX";
-    const char *made = mkdtemp(pattern.data());
-    return made ? std::filesystem::path(made) : std::filesystem::temp_directory_path();
-}
-
 // One QApplication and one simulator folder for the whole test program, set up
 // before the device library is bound (it reads the environment once).
 class AppEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        folder_ = makeFolder("varnel-app-test");
+        folder_ = std::make_unique<ScratchFolder>();
         setenv("USBGATE_BACKEND", "simulator", 1);
         setenv("USBGATE_SIM_PLUGGED", "1", 1);
-        setenv("XDG_STATE_HOME", (folder_ / "state").c_str(), 1);
-        setenv("XDG_RUNTIME_DIR", folder_.c_str(), 1);
-        setenv("USBGATE_SIM_SOCKET", (folder_ / "sim.sock").c_str(), 1);
+        setenv("XDG_STATE_HOME", (*folder_ / "state").c_str(), 1);
+        setenv("XDG_RUNTIME_DIR", folder_->path().c_str(), 1);
+        setenv("USBGATE_SIM_SOCKET", (*folder_ / "sim.sock").c_str(), 1);
         setenv("LANG", "C", 1);
         application_ = std::make_unique<QApplication>(argc_, argv_);
         // The simulator listens on its control socket once the library is bound.
@@ -41,12 +35,11 @@ public:
     void TearDown() override {
         control_.reset();
         application_.reset();
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
+        folder_.reset();
     }
     usbgate::SimControl &control() {
         if (!control_) {
-            control_ = std::make_unique<usbgate::SimControl>((folder_ / "sim.sock").string());
+            control_ = std::make_unique<usbgate::SimControl>((*folder_ / "sim.sock").string());
         }
         return *control_;
     }
@@ -55,7 +48,7 @@ private:
     int argc_ = 1;
     char name_[16] = "varnel-tests";
     char *argv_[2] = {name_, nullptr};
-    std::filesystem::path folder_;
+    std::unique_ptr<ScratchFolder> folder_;
     std::unique_ptr<QApplication> application_;
     std::unique_ptr<usbgate::SimControl> control_;
 };
@@ -87,7 +80,6 @@ QString languageText(const char *key) {
 }
 
 void AppTest::SetUp() {
-    scratch_ = makeFolder("varnel-app-case");
     setenv("XDG_DATA_HOME", (scratch_ / "data").c_str(), 1);
     setenv("XDG_CONFIG_HOME", (scratch_ / "config").c_str(), 1);
     sim().clearFaults();
@@ -104,8 +96,6 @@ void AppTest::TearDown() {
     window.reset();
     stores.reset();
     QCoreApplication::processEvents();
-    std::error_code ignored;
-    std::filesystem::remove_all(scratch_, ignored);
 }
 
 usbgate::SimControl &AppTest::sim() {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "ScratchFolder.h"
 #include "ui/mainwindow/CVarnelDlg.h"
 #include "ui/skin/DialogServices.h"
 #include "usbgate/control/SimControl.h"
@@ -68,7 +69,7 @@ protected:
     usbgate::SimControl &sim();
     std::vector<std::uint8_t> peek(const std::string &region, int offset, int length);
     std::filesystem::path userFolder() const;
-    std::filesystem::path scratch() const { return scratch_; }
+    std::filesystem::path scratch() const { return scratch_.path(); }
 
     ScriptedDialogs dialogs;
     std::vector<int> endedWith;                  // exit codes the window asked for
@@ -78,7 +79,7 @@ protected:
     std::unique_ptr<CVarnelDlg> window;
 
 private:
-    std::filesystem::path scratch_;
+    ScratchFolder scratch_;  // this test's data and configuration folders
 };
 
 }  // namespace apptest
