@@ -13,6 +13,7 @@
 #include <fstream>
 #include <thread>
 
+#include "ScratchFolder.h"
 #include "app/settings/AppPaths.h"
 #include "platform/Folders.h"
 #include "ui/mainwindow/CTrayIcon.h"
@@ -21,12 +22,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-fs::path scratchFolder() {
-    std::string pattern = (fs::temp_directory_path() / "varnel-bench-XXXXXX").string();
-    const char *made = mkdtemp(pattern.data());
-    return made ? fs::path(made) : fs::temp_directory_path();
-}
 
 double residentMegabytes() {
     std::ifstream statm("/proc/self/statm");
@@ -73,7 +68,8 @@ BENCHMARK(BM_StartupToTrayReady)->Unit(benchmark::kMillisecond)->Iterations(10)-
 }  // namespace
 
 int main(int argc, char **argv) {
-    const fs::path folder = scratchFolder();
+    const ScratchFolder scratch;
+    const fs::path &folder = scratch.path();
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     setenv("USBGATE_BACKEND", "simulator", 1);
     setenv("USBGATE_SIM_PLUGGED", "1", 1);
@@ -86,7 +82,5 @@ int main(int argc, char **argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
     return 0;
 }
