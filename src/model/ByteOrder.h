@@ -3,6 +3,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
+#include <string_view>
 
 namespace model {
 
@@ -22,6 +24,11 @@ inline void storeU16(std::uint8_t *bytes, std::uint16_t value) {
 
 inline void storeU32(std::uint8_t *bytes, std::uint32_t value) {
     for (std::size_t i = 0; i < 4; ++i) bytes[i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+// The bytes of a buffer as characters, for writers that take text.
+inline std::string_view bytesAsChars(std::span<const std::uint8_t> bytes) {
+    return {reinterpret_cast<const char *>(bytes.data()), bytes.size()};
 }
 
 }  // namespace model

@@ -2,9 +2,10 @@
 #include <memory>
 #include <mutex>
 
-#include "AtomicFile.h"
+#include "ByteOrder.h"
 #include "ProfileFile.h"
 #include "ProfileFileHeader.h"
+#include "platform/AtomicFile.h"
 
 namespace model {
 namespace {
@@ -19,7 +20,7 @@ void fillDefaultBlock(ProfileBlock &block, std::uint8_t flag) {
 int createDefaultProfileFile(const std::filesystem::path &path, std::uint8_t flag) {
     auto block = std::make_unique<ProfileBlock>();
     fillDefaultBlock(*block, flag);
-    return replaceFileAtomically(path, *block) ? 1 : 0;
+    return platform::writeFileAtomically(path, bytesAsChars(*block)) ? 1 : 0;
 }
 
 int installDefaultProfileBlock(ProfileStore &store, std::uint8_t flag) {

@@ -3,9 +3,10 @@
 #include <mutex>
 #include <optional>
 
-#include "AtomicFile.h"
+#include "ByteOrder.h"
 #include "ProfileFile.h"
 #include "ProfileFileHeader.h"
+#include "platform/AtomicFile.h"
 
 namespace model {
 namespace {
@@ -63,7 +64,7 @@ bool writeProfileFile(ProfileStore &store, const std::filesystem::path &path,
         return false;
     }
     const std::vector<std::uint8_t> image = buildProfileFileImage(store);
-    return replaceFileAtomically(path, image);
+    return platform::writeFileAtomically(path, bytesAsChars(image));
 }
 
 bool writeExistingProfileFile(ProfileStore &store, const std::filesystem::path &path,
