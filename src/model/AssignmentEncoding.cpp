@@ -1,6 +1,6 @@
 #include "AssignmentEncoding.h"
 
-#include <cstring>
+#include <algorithm>
 
 #include "KeyConversions.h"
 #include "KeyTable.h"
@@ -70,16 +70,6 @@ KeyAssignment decodeConsumerEntry(DeviceEntry entry) {
     return index ? assignment(kKindMedia, *index) : assignment(kKindDisabled, 0);
 }
 
-KeyAssignment readRecord(const ProfileBlock &block, std::size_t globalIndex) {
-    KeyAssignment record;
-    std::memcpy(&record, block.data() + recordByteOffset(globalIndex), sizeof record);
-    return record;
-}
-
-void writeRecord(ProfileBlock &block, std::size_t globalIndex, const KeyAssignment &record) {
-    std::memcpy(block.data() + recordByteOffset(globalIndex), &record, sizeof record);
-}
-
 }  // namespace
 
 DeviceEntry encodeAssignment(const KeyAssignment &record, DeviceEntry defaultEntry,
@@ -125,7 +115,7 @@ KeyPageBytes buildKeyPage(const ProfileBlock &block, int profile, const KeyPageB
     for (std::size_t position = 0; position < kMatrixPositions; ++position) {
         const auto recordIndex = recordIndexOfPosition(defaultMatrix, position);
         if (!recordIndex) continue;
-        const KeyAssignment record = readRecord(block, globalRecordIndex(profile, *recordIndex));
+        const KeyAssignment record = blockRecord(block, globalRecordIndex(profile, *recordIndex));
         setEntryAt(page, position,
                    encodeAssignment(record, entryAt(defaultMatrix, position), macroPosition));
     }
@@ -161,8 +151,8 @@ void decodeKeyPage(const KeyPageBytes &page, const KeyPageBytes &defaultMatrix, 
         if (!recordIndex) continue;
         const std::size_t global = globalRecordIndex(profile, *recordIndex);
         KeyAssignment record = decodeDeviceEntry(entry);
-        record.extra = readRecord(block, global).extra;
-        writeRecord(block, global, record);
+        record.extra = blockRecord(block, global).extra;
+        setBlockRecord(block, global, record);
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "AssignmentEncoding.h"
 #include "MacroArea.h"
+#include "MacroList.h"
 #include "ProfileFile.h"
 #include "devicelink/DeviceCommands.h"
 #include "devicelink/DeviceResult.h"
@@ -18,12 +19,7 @@ using devicelink::kDone;
 // Key records name macros by id; the keyboard plays them by their position in
 // the area being sent, which is this store's list.
 MacroPositionOfId positionsIn(const ProfileStore &store) {
-    return [&store](std::uint32_t id) -> std::uint16_t {
-        for (std::size_t index = 0; index < store.macros.size(); ++index) {
-            if (store.macros[index].id == id) return static_cast<std::uint16_t>(index);
-        }
-        return 0;
-    };
+    return [&store](std::uint32_t id) { return indexOfMacroId(store, id); };
 }
 
 bool isOnBoardProfile(int profile) {

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "DecimalText.h"
 #include "IntegerFormat.h"
 #include "KeyButtons.h"
 #include "KeyConversions.h"
@@ -27,11 +28,7 @@ std::u16string mediaName(std::uint32_t index, const TextLookup &lookup) {
 }
 
 std::u16string functionName(std::uint32_t index, const TextLookup &lookup) {
-    std::u16string key = u"FUNC_KEY_DESC";
-    for (char c : std::to_string(static_cast<unsigned long long>(index) + 1)) {
-        key.push_back(static_cast<char16_t>(c));
-    }
-    return text(lookup, key);
+    return text(lookup, u"FUNC_KEY_DESC" + decimalText(static_cast<std::int64_t>(index) + 1));
 }
 
 // The "(what)" part of a hint, or empty for kinds that only say "set".

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ByteOrder.h"
+#include "DecimalText.h"
 #include "DeviceEntry.h"
 #include "KeyConversions.h"
 
@@ -17,13 +18,7 @@ inline constexpr std::uint8_t kModifierDeviceCodeFirst = 0xE0;
 inline constexpr std::uint8_t kModifierDeviceCodeLast = 0xE7;
 inline constexpr std::size_t kMaxNameUnits = kMacroNameUnits - 1;
 
-struct MacroStep {
-    std::uint8_t type = 0;
-    std::uint8_t a = 0;
-    std::uint8_t b = 0;
-};
-
-MacroStep stepOfKeyCode(KeyCode key) {
+DeviceEntry stepOfKeyCode(KeyCode key) {
     const DeviceUsage usage = deviceUsageOfKeyCode(key);
     switch (usage.page) {
         case kUsagePageKeyboard: {
@@ -54,17 +49,6 @@ std::uint64_t blockSize(const MacroRecord &macro, bool withNames) {
            2 * nameUnits(macro, withNames);
 }
 
-std::u16string decimal(std::size_t number) {
-    const std::string digits = std::to_string(number);
-    return std::u16string(digits.begin(), digits.end());
-}
-
-void setName(MacroRecord &macro, std::u16string_view name) {
-    const std::size_t units = std::min(name.size(), kMaxNameUnits);
-    std::copy_n(name.data(), units, macro.name);
-    macro.name[units] = u'\0';
-}
-
 // Reads block `index` at `offset` of an area whose bytes are all valid into a
 // zeroed record; false when the block does not lie inside the area.
 bool decodeBlock(std::span<const std::uint8_t> area, std::size_t offset, std::size_t index,
@@ -88,8 +72,8 @@ bool decodeBlock(std::span<const std::uint8_t> area, std::size_t offset, std::si
     const std::size_t unitsInArea = (total - actionsEnd) / 2;
     const std::size_t units = std::min({storedUnits, unitsInArea, kMaxNameUnits});
     if (storedUnits == 0) {
-        setName(macro, (lookup ? lookup(kTextSection, u"MACRO_NEW_PREFIX") : std::u16string()) +
-                           decimal(index + 1));
+        macro.setName((lookup ? lookup(kTextSection, u"MACRO_NEW_PREFIX") : std::u16string()) +
+                      decimalText(static_cast<std::int64_t>(index) + 1));
     } else {
         for (std::size_t unit = 0; unit < units; ++unit) {
             macro.name[unit] = static_cast<char16_t>(loadU16(area.data() + actionsEnd + 2 * unit));
@@ -111,7 +95,7 @@ MacroAreaSizes macroAreaSizes(std::span<const MacroRecord> macros) {
 }
 
 std::array<std::uint8_t, kMacroActionBytes> encodeMacroAction(const MacroAction &action) {
-    const MacroStep step = stepOfKeyCode(action.key);
+    const DeviceEntry step = stepOfKeyCode(action.key);
     auto word = static_cast<std::uint16_t>((action.wait / kMacroWaitUnitMs) & kMacroWaitMask);
     word |= static_cast<std::uint16_t>(step.type << kStepTypeShift);
     if (action.direction != 1) word |= kPressBit;

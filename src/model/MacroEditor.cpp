@@ -11,7 +11,6 @@
 namespace model {
 namespace {
 
-constexpr std::size_t kMaxNameLength = kMacroNameUnits - 1;
 constexpr std::chrono::milliseconds kNameRetryPause{16};
 
 char16_t foldCase(char16_t c) {
@@ -22,12 +21,6 @@ bool startsWithIgnoringCase(std::u16string_view text, std::u16string_view prefix
     if (prefix.size() > text.size()) return false;
     return std::equal(prefix.begin(), prefix.end(), text.begin(),
                       [](char16_t x, char16_t y) { return foldCase(x) == foldCase(y); });
-}
-
-void setName(MacroRecord &macro, std::u16string_view name) {
-    const std::size_t length = std::min(name.size(), kMaxNameLength);
-    std::fill(std::begin(macro.name), std::end(macro.name), u'\0');
-    std::copy_n(name.begin(), length, macro.name);
 }
 
 }  // namespace
@@ -125,7 +118,7 @@ const MacroRecord *MacroEditor::findPrivate(std::uint32_t id) const {
 std::unique_ptr<MacroRecord> MacroEditor::newRecord(std::u16string_view name,
                                                     std::uint16_t id) const {
     auto macro = std::make_unique<MacroRecord>();
-    setName(*macro, name);
+    macro->setName(name);
     macro->cycles = 1;
     macro->isNew = 1;
     macro->playMode = 0;
@@ -139,7 +132,7 @@ void MacroEditor::changeName(std::u16string_view name) {
         show(0);
         return;
     }
-    if (current_) setName(*macros_[*current_], name);
+    if (current_) macros_[*current_]->setName(name);
 }
 
 bool MacroEditor::deleteCurrentMacro() {

@@ -48,6 +48,12 @@ struct MacroRecord {
         const auto *end = std::find(name, name + kMacroNameUnits - 1, u'\0');
         return {name, static_cast<std::size_t>(end - name)};
     }
+    // Cuts the text to the units that fit before the terminator and clears the
+    // rest of the field.
+    void setName(std::u16string_view text) {
+        std::fill_n(name, kMacroNameUnits, u'\0');
+        std::copy_n(text.begin(), std::min(text.size(), kMacroNameUnits - 1), name);
+    }
 };
 
 static_assert(sizeof(MacroRecord) == 16512);

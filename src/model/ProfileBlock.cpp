@@ -1,10 +1,24 @@
 #include "ProfileBlock.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "ByteOrder.h"
 
 namespace model {
+
+KeyAssignment blockRecord(const ProfileBlock &block, std::size_t globalIndex) {
+    KeyAssignment record;
+    if (globalIndex < kRecordCount) {
+        std::memcpy(&record, block.data() + recordByteOffset(globalIndex), sizeof record);
+    }
+    return record;
+}
+
+void setBlockRecord(ProfileBlock &block, std::size_t globalIndex, const KeyAssignment &record) {
+    if (globalIndex >= kRecordCount) return;
+    std::memcpy(block.data() + recordByteOffset(globalIndex), &record, sizeof record);
+}
 
 void writeDeviceBlockHeader(ProfileBlock &block) {
     std::uint8_t *header = block.data() + kDeviceBlockHeaderOffset;

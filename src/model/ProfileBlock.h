@@ -61,6 +61,11 @@ constexpr std::uint16_t extraKeyIdentifier(int recordIndex) {
 
 static_assert(extraKeyIdentifier(256) == 0x0301 && extraKeyIdentifier(273) == 0x1309);
 
+// Records by global index (profile * 512 + record index); an index outside
+// the block reads as a zero record and is never written.
+KeyAssignment blockRecord(const ProfileBlock &block, std::size_t globalIndex);
+void setBlockRecord(ProfileBlock &block, std::size_t globalIndex, const KeyAssignment &record);
+
 // Writes the fixed device block header at block offset 32.
 void writeDeviceBlockHeader(ProfileBlock &block);
 

@@ -25,13 +25,11 @@ public:
     // then snapshot, when both are needed).
     std::recursive_mutex &mutex() const { return mutex_; }
 
-    // Records by global index (profile * 512 + record index); an index outside
-    // the block reads as a zero record and is never written.
+    // The block's records by global index, as blockRecord and setBlockRecord.
     KeyAssignment record(std::size_t globalIndex) const;
     void setRecord(std::size_t globalIndex, const KeyAssignment &assignment);
 
     std::uint16_t macroCount() const { return static_cast<std::uint16_t>(macros.size()); }
-    const MacroRecord *findMacro(std::uint16_t id) const;
 
     // Copies block, macros and strings from other; the caller holds both locks.
     void copyContentFrom(const ProfileStore &other);
