@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/settings/UserPaths.h"
 #include "platform/Folders.h"
 
 namespace app {
@@ -13,7 +14,6 @@ AppPaths AppPaths::build(const std::filesystem::path &applicationFolder,
     paths.executableName = std::move(executableName);
     paths.helpFolder = applicationFolder / "Help";
     paths.mainSkinFile = applicationFolder / "Skins" / "Main.ini";
-    paths.defaultLightingPrefix = applicationFolder / "Skins" / "UserDengColor_";
     paths.skinFolder = paths.mainSkinFile.parent_path();
     paths.profileSkinFile = applicationFolder / "Skins" / "Profile.ini";
     paths.profileSkinFolder = paths.profileSkinFile.parent_path();
@@ -31,7 +31,7 @@ std::filesystem::path AppPaths::languageFile(std::uint32_t languageId) const {
 }
 
 std::filesystem::path AppPaths::defaultLightingFile() const {
-    return numberedFile(defaultLightingPrefix, 3, ".userd");
+    return lightingFileIn(skinFolder, 3);
 }
 
 std::filesystem::path AppPaths::underApplicationFolder(const std::string &relative) const {

@@ -15,7 +15,6 @@ struct AppPaths {
     std::filesystem::path helpFolder;
     std::filesystem::path mainSkinFile;
     std::filesystem::path skinFolder;
-    std::filesystem::path defaultLightingPrefix;  // ".../Skins/UserDengColor_"
     std::filesystem::path profileSkinFile;
     std::filesystem::path profileSkinFolder;
     std::filesystem::path compositeSkinFile;

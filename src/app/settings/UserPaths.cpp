@@ -10,7 +10,6 @@ UserPaths UserPaths::build(const std::filesystem::path &dataHome) {
     paths.dataHome = dataHome;
     paths.userFolder = dataHome / platform::kProductFolderName;
     paths.settingsFile = paths.userFolder / "tvkb.ini";
-    paths.userLightingPrefix = paths.userFolder / "UserDengColor_";
     return paths;
 }
 
@@ -19,11 +18,15 @@ UserPaths UserPaths::forCurrentUser() {
 }
 
 std::filesystem::path UserPaths::userLightingFile(int profile) const {
-    return numberedFile(userLightingPrefix, profile, ".userd");
+    return lightingFileIn(userFolder, profile);
 }
 
 std::filesystem::path UserPaths::profileDataFile(int number) const {
     return numberedFile(userFolder / "$Profile", number, "");
+}
+
+std::filesystem::path lightingFileIn(const std::filesystem::path &folder, int number) {
+    return numberedFile(folder / "UserDengColor_", number, ".userd");
 }
 
 }  // namespace app

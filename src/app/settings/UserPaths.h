@@ -9,9 +9,8 @@ namespace app {
 
 struct UserPaths {
     std::filesystem::path dataHome;
-    std::filesystem::path userFolder;          // <data home>/Tarvik Q770RGB-PRO
-    std::filesystem::path settingsFile;        // tvkb.ini
-    std::filesystem::path userLightingPrefix;  // ".../UserDengColor_"
+    std::filesystem::path userFolder;    // <data home>/Tarvik Q770RGB-PRO
+    std::filesystem::path settingsFile;  // tvkb.ini
 
     static UserPaths build(const std::filesystem::path &dataHome);
     // From $XDG_DATA_HOME (default ~/.local/share).
@@ -22,5 +21,9 @@ struct UserPaths {
     // $Profile<n>, the profile data file of the key configuration.
     std::filesystem::path profileDataFile(int number) const;
 };
+
+// UserDengColor_<number>.userd in the folder: the per-user lighting files
+// (0..2) and the template they are seeded from (3).
+std::filesystem::path lightingFileIn(const std::filesystem::path &folder, int number);
 
 }  // namespace app

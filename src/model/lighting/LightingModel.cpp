@@ -2,16 +2,12 @@
 
 #include <algorithm>
 
-#include "platform/IniFile.h"
-
 namespace lighting {
 namespace {
 
 constexpr std::int32_t kDone = 1;
 constexpr int kReadFailed = -1;
 constexpr std::uint8_t kMaxLevel = 4;
-constexpr std::u16string_view kViewSection = u"KEYCOLOR";
-constexpr std::u16string_view kViewKey = u"DengCheck";
 
 // The modes whose colour choice byte follows the mode byte on selection.
 bool selectionWritesColourChoice(int code) {
@@ -58,8 +54,8 @@ std::vector<std::uint8_t> lightingDefaults() {
 
 LightingModel::LightingModel(devicelink::DeviceCommands &device, LightingHost &host,
                              LightingPaths paths)
-    : device_(device), host_(host), paths_(std::move(paths)) {
-    state_.viewOn = lightingViewSetting();
+    : device_(device), host_(host), paths_(std::move(paths)), settings_(paths_.settingsFile) {
+    state_.viewOn = settings_.lightingViewSwitch();
 }
 
 void LightingModel::setCurrentProfile(int profile) {
@@ -95,12 +91,10 @@ int LightingModel::writeField(int offset, std::uint8_t value) {
 bool LightingModel::readInfoBlock() {
     modes_.clear();
     selectedModeIndex_ = -1;
-    std::fill_n(info_.begin() + devicelink::kInfoModesOffset, kModeSlotCount, 0);
     devicelink::InfoBlock info{};
     if (device_.readInfo(info) != kDone) return false;
-    info_ = info;
     modes_.build(std::span<const std::uint8_t, kModeSlotCount>(
-        info_.data() + devicelink::kInfoModesOffset, kModeSlotCount));
+        info.data() + devicelink::kInfoModesOffset, kModeSlotCount));
     return true;
 }
 
@@ -122,7 +116,7 @@ int LightingModel::reloadLighting() {
     device_.endCommand();
     unpackRecord(mirror_[state_.profile], state_);
     selectedModeIndex_ = modes_.indexOf(state_.mode);
-    if (lightingViewSetting()) state_.viewOn = true;
+    if (settings_.lightingViewSwitch()) state_.viewOn = true;
     return 0;
 }
 
@@ -137,7 +131,7 @@ int LightingModel::reloadAllLighting() {
     device_.endCommand();
     unpackRecord(mirror_[state_.profile], state_);
     selectedModeIndex_ = modes_.indexOf(state_.mode);
-    state_.viewOn = lightingViewSetting();
+    state_.viewOn = settings_.lightingViewSwitch();
     return 0;
 }
 
@@ -196,18 +190,10 @@ int LightingModel::setReportRate(int index) {
     return writeField(field::ReportRate, std::uint8_t(index));
 }
 
-bool LightingModel::lightingViewSetting() const {
-    return platform::readIniInt(paths_.settingsFile, kViewSection, kViewKey, 0) == 1;
-}
-
-bool LightingModel::writeLightingViewSetting(bool on) const {
-    return platform::writeIniString(paths_.settingsFile, kViewSection, kViewKey, on ? u"1" : u"0");
-}
-
 bool LightingModel::setLightingView(bool on) {
     if (on && !host_.reselectCurrentProfile()) return false;
     state_.viewOn = on;
-    writeLightingViewSetting(on);
+    settings_.setLightingViewSwitch(on);
     return true;
 }
 

@@ -14,6 +14,7 @@
 #include "LightingState.h"
 #include "ModeList.h"
 #include "UserModeFile.h"
+#include "app/settings/UserSettings.h"
 #include "devicelink/DeviceCommands.h"
 
 namespace lighting {
@@ -80,14 +81,12 @@ private:
     void refillUserModeNames();
     int uploadKeyColours();
     bool storeUserTools() const;
-    bool lightingViewSetting() const;
-    bool writeLightingViewSetting(bool on) const;
     void applyDefaultsToWorkingState();
 
     devicelink::DeviceCommands &device_;
     LightingHost &host_;
     LightingPaths paths_;
-    devicelink::InfoBlock info_{};
+    app::UserSettings settings_;
     std::array<ParamRecord, kProfileCount> mirror_{};
     LightingState state_;
     ModeList modes_;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "model/DecimalText.h"
+
 namespace lighting {
 
 void ModeList::build(std::span<const std::uint8_t, kModeSlotCount> modeBytes) {
@@ -20,8 +22,7 @@ int ModeList::indexOf(int code) const {
 }
 
 std::u16string modeDisplayName(const model::TextLookup &lookup, int code) {
-    std::string digits = std::to_string(code);
-    return lookup(u"MODE", std::u16string(digits.begin(), digits.end()));
+    return lookup(u"MODE", model::decimalText(code));
 }
 
 }  // namespace lighting

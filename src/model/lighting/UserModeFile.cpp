@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "app/settings/UserPaths.h"
+#include "model/DecimalText.h"
 #include "platform/AtomicFile.h"
 #include "platform/IniDocument.h"
 #include "platform/IniFile.h"
@@ -21,12 +23,8 @@ std::u16string ascii(const std::string &text) {
     return std::u16string(text.begin(), text.end());
 }
 
-std::u16string decimal(int value) {
-    return ascii(std::to_string(value));
-}
-
 std::u16string slotSection(int slot) {
-    return u"Mode" + decimal(slot);
+    return u"Mode" + model::decimalText(slot);
 }
 
 // Reads up to N comma-separated decimal numbers; a field that does not start
@@ -82,7 +80,7 @@ bool validSlot(int slot) {
 }  // namespace
 
 std::filesystem::path UserModeFile::pathFor(const std::filesystem::path &folder, int profile) {
-    return folder / ("UserDengColor_" + std::to_string(profile) + ".userd");
+    return app::lightingFileIn(folder, profile);
 }
 
 int UserModeFile::presentSlot() const {
@@ -92,15 +90,16 @@ int UserModeFile::presentSlot() const {
 
 bool UserModeFile::setPresentSlot(int slot) const {
     return validSlot(slot) &&
-           platform::writeIniString(file_, kPresentSection, kPresentKey, decimal(slot));
+           platform::writeIniString(file_, kPresentSection, kPresentKey, model::decimalText(slot));
 }
 
 std::u16string UserModeFile::slotName(int slot) const {
-    return platform::readIniString(file_, kNameSection, decimal(slot), u"0");
+    return platform::readIniString(file_, kNameSection, model::decimalText(slot), u"0");
 }
 
 bool UserModeFile::setSlotName(int slot, std::u16string_view name) const {
-    return validSlot(slot) && platform::writeIniString(file_, kNameSection, decimal(slot), name);
+    return validSlot(slot) &&
+           platform::writeIniString(file_, kNameSection, model::decimalText(slot), name);
 }
 
 UserModeTools UserModeFile::tools(int slot) const {
@@ -124,8 +123,8 @@ bool UserModeFile::setTools(int slot, const UserModeTools &tools) const {
 }
 
 UserKeyColour UserModeFile::keyColour(int slot, int keySlot) const {
-    return keyColourOfText(
-        platform::readIniString(file_, slotSection(slot), decimal(keySlot), kDefaultKeyColour));
+    return keyColourOfText(platform::readIniString(file_, slotSection(slot),
+                                                   model::decimalText(keySlot), kDefaultKeyColour));
 }
 
 std::array<UserKeyColour, kSlotCount> UserModeFile::keyColours(int slot) const {
@@ -133,7 +132,7 @@ std::array<UserKeyColour, kSlotCount> UserModeFile::keyColours(int slot) const {
     auto document = platform::IniDocument::parse(platform::readWholeFile(file_).value_or(""));
     std::u16string section = slotSection(slot);
     for (int keySlot = 0; keySlot < kSlotCount; ++keySlot) {
-        auto value = document.find(section, decimal(keySlot));
+        auto value = document.find(section, model::decimalText(keySlot));
         std::u16string text =
             value ? ascii(std::string(*value)) : std::u16string(kDefaultKeyColour);
         entries[keySlot] = keyColourOfText(text);
@@ -146,7 +145,7 @@ bool UserModeFile::setKeyColours(int slot,
     if (!validSlot(slot)) return false;
     std::vector<std::pair<std::u16string, std::string>> values;
     for (const auto &[keySlot, entry] : entries)
-        values.push_back({decimal(keySlot), textOfKeyColour(entry)});
+        values.push_back({model::decimalText(keySlot), textOfKeyColour(entry)});
     return editSection(slotSection(slot), values);
 }
 
@@ -165,7 +164,7 @@ bool UserModeFile::editSection(
 
 bool UserModeFile::setKeyColour(int slot, int keySlot, const UserKeyColour &entry) const {
     if (!validSlot(slot)) return false;
-    return platform::writeIniString(file_, slotSection(slot), decimal(keySlot),
+    return platform::writeIniString(file_, slotSection(slot), model::decimalText(keySlot),
                                     ascii(textOfKeyColour(entry)));
 }
 
