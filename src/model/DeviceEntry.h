@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "KeyCode.h"
+#include "devicelink/DeviceRegions.h"
 
 namespace model {
 
@@ -22,11 +23,11 @@ struct DeviceEntry {
 
 inline constexpr std::size_t kDeviceEntrySize = 3;
 inline constexpr std::size_t kMatrixPositions = 126;
-inline constexpr std::size_t kKeyPageBytes = kMatrixPositions * kDeviceEntrySize;
-static_assert(kKeyPageBytes == 378);
+inline constexpr std::size_t kKeyPageBytes = devicelink::kKeyPageSize;
+static_assert(kKeyPageBytes == kMatrixPositions * kDeviceEntrySize);
 
 // One key map page (or the default matrix): position p at byte 3p.
-using KeyPageBytes = std::array<std::uint8_t, kKeyPageBytes>;
+using KeyPageBytes = devicelink::KeyPage;
 
 // Entry types.
 inline constexpr std::uint8_t kEntryMouse = 1;

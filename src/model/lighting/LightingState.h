@@ -6,13 +6,13 @@
 #include <cstdint>
 
 #include "Colour.h"
+#include "devicelink/DeviceRegions.h"
 
 namespace lighting {
 
-inline constexpr int kParamRecordSize = 42;
-inline constexpr int kProfileCount = 3;
-
-using ParamRecord = std::array<std::uint8_t, kParamRecordSize>;
+inline constexpr int kParamRecordSize = static_cast<int>(devicelink::kParamRecordSize);
+using devicelink::kProfileCount;
+using devicelink::ParamRecord;
 
 // Field offsets inside one parameter record.
 namespace field {

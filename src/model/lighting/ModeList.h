@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "devicelink/DeviceRegions.h"
 #include "model/TextLookup.h"
 
 namespace lighting {
 
-inline constexpr int kModeSlotCount = 32;
+inline constexpr int kModeSlotCount = static_cast<int>(devicelink::kInfoModeCount);
 inline constexpr int kUserMode = 20;
 
 class ModeList {
