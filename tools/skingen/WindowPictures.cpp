@@ -68,6 +68,13 @@ void paintCard(QPainter &p, const Rect &rect, bool keyboardPlate) {
     }
 }
 
+// A sunken well: a rounded rectangle in the plate colour inside a card edge line.
+void paintWell(QPainter &p, const QRectF &outline) {
+    p.setPen(QPen(theme::kCardEdge, 1));
+    p.setBrush(theme::kPlateTop);
+    p.drawRoundedRect(outline, 6, 6);
+}
+
 void paintDecoration(QPainter &p, const Decoration &d, int keyboardPlateTop) {
     const QRectF box = toRectF(d.rect);
     switch (d.kind) {
@@ -101,9 +108,7 @@ void paintDecoration(QPainter &p, const Decoration &d, int keyboardPlateTop) {
                        QPointF(box.left() + 0.5, box.bottom()));
             break;
         case Decoration::Kind::Well:
-            p.setPen(QPen(theme::kCardEdge, 1));
-            p.setBrush(theme::kPlateTop);
-            p.drawRoundedRect(box.adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+            paintWell(p, box.adjusted(0.5, 0.5, -0.5, -0.5));
             break;
     }
 }
@@ -140,11 +145,7 @@ void paintPageArea(QPainter &p, const WindowLayout &layout, Page page) {
     paintCard(p, area, false);
     if (page == Page::Macro) {
         // A sunken well behind the step list.
-        const QRectF well =
-            toRectF(rectOf(layout, "FUNC_MACRO_LIST2")).adjusted(-2.5, -2.5, 2.5, 2.5);
-        p.setPen(QPen(theme::kCardEdge, 1));
-        p.setBrush(theme::kPlateTop);
-        p.drawRoundedRect(well, 6, 6);
+        paintWell(p, toRectF(rectOf(layout, "FUNC_MACRO_LIST2")).adjusted(-2.5, -2.5, 2.5, 2.5));
     }
     const Glyph watermark = page == Page::Key        ? Glyph::Keyboard
                             : page == Page::Media    ? Glyph::Globe
