@@ -54,8 +54,6 @@ public:
     const skin::ButtonPictures &pictures() const { return pictures_; }
     bool isSelected() const { return selected_; }
     bool isHovered() const { return hover_; }
-    bool isCheckMode() const { return checkMode_; }
-    bool isCheckOn() const { return checkOn_; }
     bool isFrameMode() const { return frameOn_; }
     QColor frameColor() const { return frameColor_; }
     int framePercentage() const { return framePercentage_; }

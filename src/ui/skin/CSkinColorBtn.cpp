@@ -9,6 +9,8 @@
 namespace {
 const QColor kDropDownFill(148, 146, 139);
 const QColor kFrameShadow(160, 160, 160);
+// The pop-up's entry that opens the colour dialog.
+const QString kOtherText = QStringLiteral("other");
 }  // namespace
 
 CSkinColorBtn::CSkinColorBtn(int controlId, QWidget *parent)
@@ -29,7 +31,7 @@ void CSkinColorBtn::setAutomaticColor(const QColor &color) {
 
 skin::ColorPopup *CSkinColorBtn::showColorPopup() {
     if (popup_) popup_->close();
-    auto *popup = new skin::ColorPopup(color_, otherText_, this);
+    auto *popup = new skin::ColorPopup(color_, kOtherText, this);
     connect(popup, &skin::ColorPopup::colorPicked, this, &CSkinColorBtn::choose);
     connect(popup, &skin::ColorPopup::otherRequested, this, &CSkinColorBtn::chooseOther);
     connect(popup, &QObject::destroyed, this, [this] { update(); });

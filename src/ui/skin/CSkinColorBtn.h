@@ -23,7 +23,6 @@ public:
     void setColor(const QColor &color);
     QColor automaticColor() const { return automaticColor_; }
     void setAutomaticColor(const QColor &color);
-    void setOtherText(const QString &text) { otherText_ = text; }
 
     // Opens the pop-up under the button; it closes itself after a choice.
     skin::ColorPopup *showColorPopup();
@@ -52,6 +51,5 @@ private:
     int controlId_;
     QColor color_;
     QColor automaticColor_;
-    QString otherText_ = QStringLiteral("other");
     QPointer<skin::ColorPopup> popup_;
 };

@@ -4,6 +4,13 @@
 
 #include "platform/Spawn.h"
 
+namespace {
+
+const QColor kLink(0x4A, 0x9E, 0xFF);
+const QColor kVisited(0x9B, 0x7B, 0xE0);
+
+}  // namespace
+
 CHyperLink::CHyperLink(QWidget *parent) : QLabel(parent) {
     QFont underlined = font();
     underlined.setUnderline(true);
@@ -15,17 +22,10 @@ CHyperLink::CHyperLink(QWidget *parent) : QLabel(parent) {
     applyColour();
 }
 
-void CHyperLink::setLinkColours(const QColor &link, const QColor &visited) {
-    link_ = link;
-    visitedColour_ = visited;
-    applyColour();
-}
-
 bool CHyperLink::follow() {
     if (address_.isEmpty() || !opener_ || !opener_(address_)) return false;
     visited_ = true;
     applyColour();
-    emit followed(address_);
     return true;
 }
 
@@ -39,6 +39,6 @@ void CHyperLink::mouseReleaseEvent(QMouseEvent *event) {
 
 void CHyperLink::applyColour() {
     QPalette colours = palette();
-    colours.setColor(QPalette::WindowText, visited_ ? visitedColour_ : link_);
+    colours.setColor(QPalette::WindowText, visited_ ? kVisited : kLink);
     setPalette(colours);
 }

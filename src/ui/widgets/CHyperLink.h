@@ -2,7 +2,6 @@
 // pointing-hand cursor, and a click that opens the address.
 #pragma once
 
-#include <QColor>
 #include <QLabel>
 #include <functional>
 
@@ -19,13 +18,9 @@ public:
     const QString &address() const { return address_; }
     // Replaces the desktop's opener (xdg-open by default).
     void setOpener(Opener opener) { opener_ = std::move(opener); }
-    void setLinkColours(const QColor &link, const QColor &visited);
     bool visited() const { return visited_; }
     // Opens the address as a click does; false when there is none or it failed.
     bool follow();
-
-signals:
-    void followed(const QString &address);
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -35,7 +30,5 @@ private:
 
     QString address_;
     Opener opener_;
-    QColor link_{0x4A, 0x9E, 0xFF};
-    QColor visitedColour_{0x9B, 0x7B, 0xE0};
     bool visited_ = false;
 };
