@@ -4,15 +4,13 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-#include "platform/IniDocument.h"
+#include "platform/IniLoader.h"
 #include "ui/skin/CPngButton.h"
 #include "ui/skin/ColorStatic.h"
+#include "ui/skin/SkinPath.h"
 #include "ui/skin/SkinPicture.h"
-#include "ui/skin/SkinPlacement.h"
 #include "ui/skin/layout/LanguageText.h"
 #include "ui/skin/layout/SkinRect.h"
-
-#include <QFile>
 
 namespace snapshot {
 namespace {
@@ -45,10 +43,8 @@ skin::ButtonPictures SnapshotWindow::loadButtonPictures() const {
     if (options_.pictures.isEmpty()) {
         return skin::ButtonPictures::single(skin::renderStatePicture(background(), size()));
     }
-    const std::vector<QImage> loaded = skin::loadPictureSetOrExit(imageFolder(), options_.pictures);
-    std::vector<skin::StatePicture> states;
-    for (const QImage &picture : loaded)
-        states.push_back(skin::renderStatePicture(picture, size()));
+    skin::StatePictureSet set;
+    const auto &states = set.ensureRendered(imageFolder(), options_.pictures, size());
     return {states[0], states[1], states[2], states[3], states[4]};
 }
 
@@ -56,15 +52,10 @@ QStringList SnapshotWindow::buttonKeys() const {
     QStringList keys;
     if (!options_.buttonPattern.isEmpty()) {
         const QRegularExpression pattern(options_.buttonPattern);
-        QFile file(skinIniPath());
-        if (file.open(QIODevice::ReadOnly)) {
-            const QByteArray bytes = file.readAll();
-            const auto document =
-                platform::IniDocument::parse(std::string_view(bytes.constData(), bytes.size()));
-            for (const std::u16string &name : document.keyNames(skin::kButtonInfoSection)) {
-                const QString key = QString::fromStdU16String(name);
-                if (pattern.match(key).hasMatch()) keys << key;
-            }
+        const auto document = platform::loadIniDocument(skin::toPath(skinIniPath()));
+        for (const std::u16string &name : document->keyNames(skin::kButtonInfoSection)) {
+            const QString key = QString::fromStdU16String(name);
+            if (pattern.match(key).hasMatch()) keys << key;
         }
     }
     for (const ButtonRequest &request : options_.buttons) keys << request.key;
@@ -74,21 +65,16 @@ QStringList SnapshotWindow::buttonKeys() const {
 }
 
 CPngButton *SnapshotWindow::placeButton(const QString &key, const skin::ButtonPictures &pictures) {
-    auto *button = new CPngButton(nextId_++, this);
-    skin::placeImageButton(*button, skinIniPath(), skin::kButtonInfoSection, key.toStdU16String(),
-                           pictures);
-    registerControl(button->controlId(), button);
+    CPngButton *button = addImageButton(nextId_++, key.toStdU16String(), pictures);
     button->show();
     return button;
 }
 
 void SnapshotWindow::placeLabel(const TextRequest &label) {
-    auto *control = new ColorStatic(nextId_++, this);
-    skin::placeControl(*control, skinIniPath(), skin::kButtonInfoSection,
-                       label.key.toStdU16String());
+    const int id = nextId_++;
+    auto *control = addControl<ColorStatic>(id, label.key.toStdU16String(), id);
     control->setText(languageText(label));
     control->setFontHeight(std::clamp(control->height() - 4, 10, 14));
-    registerControl(control->controlId(), control);
     control->show();
 }
 

@@ -4,13 +4,12 @@
 
 #include "app/settings/AppSettings.h"
 #include "model/ProfileFile.h"
-#include "ui/dialogs/DialogText.h"
 #include "ui/dialogs/MainWindowAccess.h"
 #include "ui/dialogs/ProfileRows.h"
 #include "ui/skin/CPngButton.h"
 #include "ui/skin/DialogServices.h"
+#include "ui/skin/DialogText.h"
 #include "ui/skin/SkinPath.h"
-#include "ui/skin/SkinPlacement.h"
 #include "ui/widgets/CReportCtrl.h"
 
 namespace dialogs {
@@ -56,34 +55,27 @@ CVarnel_DlgProfile::CVarnel_DlgProfile(QWidget *parent, ProfileManagerContext co
 CVarnel_DlgProfile::~CVarnel_DlgProfile() = default;
 
 void CVarnel_DlgProfile::buildControls() {
-    for (const ButtonSpec &entry : kButtons) {
-        auto *button = new CPngButton(entry.id, this);
-        skin::placeImageButton(*button, skinIniPath(), skin::kButtonInfoSection, entry.skinKey, {});
-        registerControl(entry.id, button);
-    }
-    list_ = new CReportCtrl(kList, this);
-    skin::placeControl(*list_, skinIniPath(), skin::kButtonInfoSection, u"PROGRAM_LIST");
+    for (const ButtonSpec &entry : kButtons) addImageButton(entry.id, entry.skinKey, {});
+    list_ = addControl<CReportCtrl>(kList, u"PROGRAM_LIST", kList);
     list_->setColumns({{QStringLiteral("激活"), 60},
                        {QStringLiteral("名称"), 120},
                        {QStringLiteral("路径"), 230}});
     list_->setGridLines(true);
     list_->setCheckBoxes(true, true);
     connect(list_, &CReportCtrl::checkChanged, this, [this] { setPending(); });
-    registerControl(kList, list_);
 }
 
 int CVarnel_DlgProfile::openModal() {
-    if (openCount_ > 0) return Rejected;
+    if (isOpen()) return Rejected;
     return exec();
 }
 
 void CVarnel_DlgProfile::openModeless() {
-    if (openCount_ == 0) show();
+    if (!isOpen()) show();
 }
 
 void CVarnel_DlgProfile::onInitDialog() {
     CBaseDialog::onInitDialog();
-    ++openCount_;
     const skin::ButtonPictures pictures = buttonPictures(imageFolder(), size());
     for (const ButtonSpec &entry : kButtons) controlAs<CPngButton>(entry.id)->setPictures(pictures);
     fillList();
@@ -119,10 +111,6 @@ void CVarnel_DlgProfile::tickRow(int row) {
     if (row >= 0 && row < list_->rowCount()) list_->setChecked(row, true);
 }
 
-void CVarnel_DlgProfile::closeAsCancel() {
-    if (openCount_ > 0) reject();
-}
-
 void CVarnel_DlgProfile::onCommand(int id) {
     switch (id) {
         case kAddNew:
@@ -152,7 +140,7 @@ void CVarnel_DlgProfile::onCommand(int id) {
 void CVarnel_DlgProfile::addNewFile() {
     const int language = context_.window.languageIndex();
     const std::filesystem::path initial =
-        context_.userFolder / dialogText("PROFILE_NEW", language).toStdU16String();
+        context_.userFolder / skin::dialogText("PROFILE_NEW", language).toStdU16String();
     const QString chosen =
         skin::dialogServices().saveFileName(this, QString(), skin::toQString(initial), kFileFilter);
     if (chosen.isEmpty()) return;
@@ -197,7 +185,6 @@ void CVarnel_DlgProfile::applyChoice() {
 }
 
 void CVarnel_DlgProfile::done(int result) {
-    if (openCount_ > 0) --openCount_;
     clearPending();
     CBaseDialog::done(result);
 }

@@ -46,10 +46,8 @@ public:
     bool pending() const { return pending_; }
     void clearPending();
     void tickRow(int row);
-    int openCount() const { return openCount_; }
-    // Closes the dialog as Cancel does; nothing when it is closed.
-    void closeAsCancel();
-    void relabelFor(int languageIndex) { relabel(languageIndex); }
+    // 1 while open, 0 when closed.
+    int openCount() const { return isOpen() ? 1 : 0; }
 
     CReportCtrl &list() { return *list_; }
     void applyChoice();
@@ -72,7 +70,6 @@ private:
     ProfileManagerContext context_;
     CReportCtrl *list_ = nullptr;
     bool pending_ = false;
-    int openCount_ = 0;
 };
 
 }  // namespace dialogs

@@ -10,11 +10,10 @@
 #include "model/MacroStepList.h"
 #include "ui/dialogs/CompositeIds.h"
 #include "ui/dialogs/CompositeRecord.h"
-#include "ui/dialogs/DialogText.h"
 #include "ui/skin/CBaseDialog.h"
 #include "ui/skin/CPngButton.h"
 #include "ui/skin/ColorStatic.h"
-#include "ui/skin/SkinPlacement.h"
+#include "ui/skin/DialogText.h"
 #include "ui/widgets/CReportCtrl.h"
 
 namespace dialogs {
@@ -38,29 +37,23 @@ std::u16string keyOf(const char *skinKey) {
 
 class Builder {
 public:
-    explicit Builder(CBaseDialog &dialog) : dialog_(dialog), ini_(dialog.skinIniPath()) {}
+    explicit Builder(CBaseDialog &dialog) : dialog_(dialog) {}
 
     CPngButton *button(int id, const char *skinKey) {
-        auto *created = new CPngButton(id, &dialog_);
-        skin::placeImageButton(*created, ini_, skin::kButtonInfoSection, keyOf(skinKey), {});
+        CPngButton *created = dialog_.addImageButton(id, keyOf(skinKey), {});
         created->setCaptionStyle(skin::windowButtonCaptionStyle());
-        dialog_.registerControl(id, created);
         return created;
     }
 
     CPngButton *hiddenButton(int id) {
-        auto *created = new CPngButton(id, &dialog_);
+        CPngButton *created = dialog_.addUnplacedButton(id);
         created->hide();
-        dialog_.registerControl(id, created);
         return created;
     }
 
     template <typename T, typename... Args>
     T *control(int id, const char *skinKey, Args &&...args) {
-        auto *created = new T(std::forward<Args>(args)..., &dialog_);
-        skin::placeControl(*created, ini_, skin::kButtonInfoSection, keyOf(skinKey));
-        dialog_.registerControl(id, created);
-        return created;
+        return dialog_.addControl<T>(id, keyOf(skinKey), std::forward<Args>(args)...);
     }
 
     ColorStatic *label(int id, const char *skinKey) {
@@ -71,7 +64,6 @@ public:
 
 private:
     CBaseDialog &dialog_;
-    QString ini_;
 };
 
 void buildTabs(Builder &make, CompositeControls &c) {
@@ -175,7 +167,7 @@ void CompositeControls::setPictures(const skin::ButtonPictures &pictures) {
 }
 
 void CompositeControls::fillChoices(int languageIndex) {
-    const model::TextLookup lookup = textLookupFor([languageIndex] { return languageIndex; });
+    const model::TextLookup lookup = skin::textLookupFor([languageIndex] { return languageIndex; });
     QStringList mouse;
     for (model::KeyCode code : kMouseChoices) {
         mouse << QString::fromStdU16String(model::keyDisplayName(code, lookup));
@@ -188,14 +180,16 @@ void CompositeControls::fillChoices(int languageIndex) {
     refill(*mediaCombo, media);
     QStringList functions;
     for (std::uint32_t i = 1; i <= model::kFunctionCount; ++i) {
-        functions << dialogText(QStringLiteral("FUNC_KEY_DESC%1").arg(i).toStdU16String(),
-                                languageIndex);
+        functions << skin::dialogText(QStringLiteral("FUNC_KEY_DESC%1").arg(i).toStdU16String(),
+                                      languageIndex);
     }
     refill(*functionCombo, functions);
 }
 
 void CompositeControls::relabel(int languageIndex, bool macroOnly, bool recording) {
-    const auto text = [languageIndex](const char *key) { return dialogText(key, languageIndex); };
+    const auto text = [languageIndex](const char *key) {
+        return skin::dialogText(key, languageIndex);
+    };
     const char *tabKeys[4] = {"SINGLE_KEY", "MACRO_SETTING", "MULTI_MEDIA", "FUNCTION_KEY"};
     for (int i = 0; i < 4; ++i) {
         tabs[static_cast<std::size_t>(i)]->setText(macroOnly && i != 1 ? QString()

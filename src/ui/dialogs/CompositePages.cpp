@@ -12,13 +12,13 @@
 #include "ui/dialogs/CompositeControls.h"
 #include "ui/dialogs/CompositeIds.h"
 #include "ui/dialogs/CompositeRecord.h"
-#include "ui/dialogs/DialogText.h"
 #include "ui/dialogs/MacroPage.h"
 #include "ui/dialogs/MainWindowAccess.h"
 #include "ui/dialogs/Varnel_DlgComposite.h"
 #include "ui/skin/CBaseDialog.h"
 #include "ui/skin/CPngButton.h"
 #include "ui/skin/ColorStatic.h"
+#include "ui/skin/DialogText.h"
 
 namespace dialogs {
 
@@ -229,7 +229,7 @@ void CompositePages::setMode(bool mouse) {
 
 void CompositePages::showCapturedKey(model::KeyCode key) {
     const model::TextLookup lookup =
-        textLookupFor([this] { return context_.window.languageIndex(); });
+        skin::textLookupFor([this] { return context_.window.languageIndex(); });
     controls_.keyName->setText(QString::fromStdU16String(model::keyDisplayName(key, lookup)));
 }
 

@@ -10,8 +10,8 @@
 #include "model/MacroStepList.h"
 #include "ui/dialogs/CompositeControls.h"
 #include "ui/dialogs/CompositeIds.h"
-#include "ui/dialogs/DialogText.h"
 #include "ui/skin/CPngButton.h"
+#include "ui/skin/DialogText.h"
 #include "ui/widgets/CReportCtrl.h"
 
 namespace dialogs {
@@ -39,14 +39,14 @@ MacroPage::MacroPage(CompositeControls &controls, QWidget &dialog, MacroPageCont
     : controls_(controls),
       dialog_(dialog),
       context_(std::move(context)),
-      recordDelaysSetting_(context_.settings, textLookupFor(context_.languageIndex)),
+      recordDelaysSetting_(context_.settings, skin::textLookupFor(context_.languageIndex)),
       editor_(context_.working,
-              {textLookupFor(context_.languageIndex),
+              {skin::textLookupFor(context_.languageIndex),
                [this](const model::UserMessage &message) { showMessage(message); },
                [this](const model::MacroRecord &macro) {
                    return context_.keys.confirmMacroDeletion(
                        macro, [this](std::u16string_view key) {
-                           return askYesNo(&dialog_, key, context_.languageIndex());
+                           return skin::askYesNo(&dialog_, key, context_.languageIndex());
                        });
                },
                [this] { context_.markChanged(); },
@@ -133,7 +133,8 @@ void MacroPage::startRecording() {
     endCellEdit();
     recorder_.start();
     controls_.record->setSelected(true);
-    controls_.record->setText(dialogText("MACRO_ACTION_STOP_RECORD", context_.languageIndex()));
+    controls_.record->setText(
+        skin::dialogText("MACRO_ACTION_STOP_RECORD", context_.languageIndex()));
     updateButtons();
     context_.recordingChanged(true);
 }
@@ -142,7 +143,7 @@ void MacroPage::stopRecording() {
     if (!recording()) return;
     recorder_.stop();
     controls_.record->setSelected(false);
-    controls_.record->setText(dialogText("MACRO_ACTION_RECORD", context_.languageIndex()));
+    controls_.record->setText(skin::dialogText("MACRO_ACTION_RECORD", context_.languageIndex()));
     updateButtons();
     context_.recordingChanged(false);
     showSteps();
@@ -207,7 +208,7 @@ void MacroPage::showCurrent() {
 void MacroPage::showSteps() {
     CReportCtrl &list = *controls_.steps;
     const QSignalBlocker quiet(&list);
-    const model::TextLookup lookup = textLookupFor(context_.languageIndex);
+    const model::TextLookup lookup = skin::textLookupFor(context_.languageIndex);
     const auto &rows = editor_.steps().rows();
     list.setRowCount(static_cast<int>(rows.size()));
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -295,7 +296,7 @@ void MacroPage::nameTyped(const QString &name) {
 
 void MacroPage::clearSteps() {
     if (editor_.steps().size() == 0) return;
-    if (!askYesNo(&dialog_, u"MACRO_ACTION_CLEAR_CONFIRM", context_.languageIndex())) return;
+    if (!skin::askYesNo(&dialog_, u"MACRO_ACTION_CLEAR_CONFIRM", context_.languageIndex())) return;
     endCellEdit();
     editor_.steps().clear();
     context_.markChanged();
@@ -334,7 +335,7 @@ void MacroPage::cellClicked(int row, int column) {
     if (row < 0 || static_cast<std::size_t>(row) >= rows.size()) return;
     editor_.steps().select(static_cast<std::size_t>(row));
     const model::MacroAction &step = rows[static_cast<std::size_t>(row)].step;
-    const model::TextLookup lookup = textLookupFor(context_.languageIndex);
+    const model::TextLookup lookup = skin::textLookupFor(context_.languageIndex);
     switch (column) {
         case kKeyColumn: {
             QStringList keys;
@@ -391,7 +392,7 @@ void MacroPage::recordDelaysToggled(bool on) {
 }
 
 void MacroPage::showMessage(const model::UserMessage &message) {
-    messageSinkFor(&dialog_, context_.languageIndex)(message);
+    skin::messageSinkFor(&dialog_, context_.languageIndex)(message);
 }
 
 }  // namespace dialogs

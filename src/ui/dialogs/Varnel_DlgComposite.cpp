@@ -55,13 +55,13 @@ Varnel_DlgComposite::Varnel_DlgComposite(QWidget *parent, CompositeContext conte
 Varnel_DlgComposite::~Varnel_DlgComposite() = default;
 
 int Varnel_DlgComposite::openForRecord(int recordIndex, int controlId, QRect clickedButton) {
-    if (openCount_ > 0) return Rejected;
+    if (isOpen()) return Rejected;
     prepareOpen(recordIndex, controlId, clickedButton);
     return exec();
 }
 
 void Varnel_DlgComposite::openModeless(int recordIndex, int controlId, QRect clickedButton) {
-    if (openCount_ > 0) return;
+    if (isOpen()) return;
     prepareOpen(recordIndex, controlId, clickedButton);
     show();
 }
@@ -72,13 +72,8 @@ void Varnel_DlgComposite::prepareOpen(int recordIndex, int controlId, QRect clic
     clickedButton_ = clickedButton;
 }
 
-void Varnel_DlgComposite::closeAsCancel() {
-    if (openCount_ > 0) reject();
-}
-
 void Varnel_DlgComposite::onInitDialog() {
     CBaseDialog::onInitDialog();
-    ++openCount_;
     pages_->open(targetIndex_, targetButton_, imageSets(imageFolder(), size()));
     placeBesideButton();
 }
@@ -128,9 +123,8 @@ void Varnel_DlgComposite::keyPressEvent(QKeyEvent *event) {
 }
 
 void Varnel_DlgComposite::done(int result) {
-    if (openCount_ > 0) {
+    if (isOpen()) {
         pages_->close();
-        --openCount_;
         context_.window.restoreButtonLook(targetButton_);
     }
     CBaseDialog::done(result);

@@ -55,11 +55,7 @@ public:
     void openModeless(int recordIndex, int controlId, QRect clickedButton);
 
     // 1 while open, 0 when closed.
-    int openCount() const { return openCount_; }
-    // Closes the dialog as Cancel does; nothing when it is closed.
-    void closeAsCancel();
-    // Sets every text for the language index (the main window's language pass).
-    void relabelFor(int languageIndex) { relabel(languageIndex); }
+    int openCount() const { return isOpen() ? 1 : 0; }
 
     // The page logic, for the window's own use and for tests.
     CompositePages &pages() { return *pages_; }
@@ -78,7 +74,6 @@ private:
     CompositeContext context_;
     std::unique_ptr<CompositeControls> controls_;
     std::unique_ptr<CompositePages> pages_;
-    int openCount_ = 0;
     int targetIndex_ = 0;
     int targetButton_ = 0;
     QRect clickedButton_;

@@ -5,16 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/skin/layout/LanguageText.h"
-
-namespace {
-
-QString textOf(const char *key, int languageIndex) {
-    return QString::fromStdU16String(
-        skin::lookupText(QString::fromLatin1(key).toStdU16String(), languageIndex));
-}
-
-}  // namespace
+#include "ui/skin/DialogText.h"
+#include "ui/widgets/CHyperLink.h"
 
 AboutBox::AboutBox(QWidget *owner, QString vendorLink,
                    std::function<void(const QString &)> openAddress, std::function<void()> openHelp)
@@ -22,14 +14,15 @@ AboutBox::AboutBox(QWidget *owner, QString vendorLink,
     setAttribute(Qt::WA_DeleteOnClose);
     intro_ = new QLabel(this);
     copyright_ = new QLabel(this);
-    link_ = new QLabel(this);
+    link_ = new CHyperLink(this);
     ok_ = new QPushButton(this);
     intro_->setWordWrap(true);
-    link_->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(vendorLink.toHtmlEscaped()));
-    link_->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
-    connect(
-        link_, &QLabel::linkActivated, this,
-        [openAddress = std::move(openAddress)](const QString &address) { openAddress(address); });
+    link_->setText(vendorLink);
+    link_->setAddress(vendorLink);
+    link_->setOpener([openAddress = std::move(openAddress)](const QString &address) {
+        openAddress(address);
+        return true;
+    });
     connect(ok_, &QPushButton::clicked, this, &QDialog::close);
     auto *layout = new QVBoxLayout(this);
     for (QWidget *widget : {static_cast<QWidget *>(intro_), static_cast<QWidget *>(copyright_),
@@ -40,10 +33,10 @@ AboutBox::AboutBox(QWidget *owner, QString vendorLink,
 }
 
 void AboutBox::relabel(int languageIndex) {
-    setWindowTitle(textOf("LANG_ABOUT_TITLE", languageIndex));
-    intro_->setText(textOf("GUANYU_JIESHAO", languageIndex));
-    copyright_->setText(textOf("GUANYU_BANQUAN", languageIndex));
-    ok_->setText(textOf("LANG_ABOUT_OK", languageIndex));
+    setWindowTitle(skin::dialogText("LANG_ABOUT_TITLE", languageIndex));
+    intro_->setText(skin::dialogText("GUANYU_JIESHAO", languageIndex));
+    copyright_->setText(skin::dialogText("GUANYU_BANQUAN", languageIndex));
+    ok_->setText(skin::dialogText("LANG_ABOUT_OK", languageIndex));
 }
 
 QString AboutBox::introText() const {

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <functional>
 
+class CHyperLink;
 class QLabel;
 class QPushButton;
 
@@ -14,9 +15,6 @@ class AboutBox : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int kIntroControl = 1206;
-    static constexpr int kCopyrightControl = 1205;
-
     // `openAddress` opens a web address; `openHelp` the help page.
     AboutBox(QWidget *owner, QString vendorLink, std::function<void(const QString &)> openAddress,
              std::function<void()> openHelp);
@@ -34,7 +32,7 @@ protected:
 private:
     QLabel *intro_;
     QLabel *copyright_;
-    QLabel *link_;
+    CHyperLink *link_;
     QPushButton *ok_;
     std::function<void()> openHelp_;
 };

@@ -32,9 +32,9 @@
 #include "ui/skin/CPngButton.h"
 #include "ui/skin/ColorStatic.h"
 #include "ui/skin/DialogServices.h"
+#include "ui/skin/DialogText.h"
 #include "ui/skin/SkinPath.h"
 #include "ui/skin/SkinPicture.h"
-#include "ui/skin/SkinPlacement.h"
 #include "ui/skin/layout/LanguageIndex.h"
 #include "ui/skin/layout/LanguageText.h"
 
@@ -86,16 +86,6 @@ constexpr ImageButtonSpec kCaptionedButtons[] = {{1135, "PROFILE_1"},
                                                  {kCancel, "PROFILE_CANCLE"},
                                                  {ids::kApply, "PROFILE_APPLY"}};
 
-skin::CaptionStyle mainCaptionStyle() {
-    skin::CaptionStyle style;
-    style.drawCaption = true;
-    style.pointSize = 10;
-    style.face = QStringLiteral("Arial Unicode MS");
-    style.colors = {Qt::white, Qt::white, Qt::white, QColor(0x7F, 0x7F, 0x7F), Qt::white};
-    style.format = skin::kDefaultCaptionFormat;
-    return style;
-}
-
 }  // namespace
 
 CVarnelDlg::CVarnelDlg(const app::AppPaths &paths, ProcessStores &stores,
@@ -144,8 +134,17 @@ QTimer &CVarnelDlg::timer(int id) {
 }
 
 QString CVarnelDlg::text(const char *key) const {
-    return QString::fromStdU16String(
-        skin::lookupText(QString::fromLatin1(key).toStdU16String(), languageIndex_));
+    return skin::dialogText(key, languageIndex_);
+}
+
+model::MessageSink CVarnelDlg::messageSink() {
+    // The model reports from the device threads too: the box is shown on the
+    // window's own thread.
+    return [this](const model::UserMessage &message) {
+        QMetaObject::invokeMethod(this, [this, message] {
+            skin::messageSinkFor(this, [this] { return languageIndex_; })(message);
+        });
+    };
 }
 
 // ---------------------------------------------------------------- start-up
@@ -170,9 +169,7 @@ void CVarnelDlg::onInitDialog() {
     if (count == 0) presence_->setAutoOpenDone();
     {
         std::lock_guard lock(stores_.working.mutex());
-        stores_.working.macros.clear();
-        stores_.working.strings.clear();
-        model::installDefaultProfileBlock(stores_.working);
+        ProfileCommands::installDefaultStore(stores_.working);
     }
     app::initialiseUserFolder(user_, paths_);
     buildControls();
@@ -200,28 +197,18 @@ void CVarnelDlg::bindDevice() {
 
 void CVarnelDlg::buildControls() {
     const MainPictures pictures = loadMainPictures(imageFolder(), size());
-    view_ = new KeyboardView(*this, skinIniPath(), pictures);
+    view_ = new KeyboardView(*this, pictures);
     app::AppSettings settings(registry_);
     view_->build(settings.profileString(u"Flip", u"0") == u"1");
     for (const ImageButtonSpec &entry : kCommandButtons) {
-        auto *button = new CPngButton(entry.id, this);
-        skin::placeImageButton(
-            *button, skinIniPath(), skin::kButtonInfoSection,
-            QString::fromLatin1(entry.key).toStdU16String(),
-            {pictures.normal, pictures.over, pictures.down, pictures.normal, pictures.disable});
-        registerControl(entry.id, button);
+        addImageButton(entry.id, QString::fromLatin1(entry.key).toStdU16String(),
+                       buttonPicturesOf(pictures));
     }
-    controlAs<CPngButton>(ids::kProfileName)->setCaptionStyle(mainCaptionStyle());
-    auto *rateLabel = new ColorStatic(ids::kReportRateLabel, this);
-    skin::placeControl(*rateLabel, skinIniPath(), skin::kButtonInfoSection, u"CONTROL_UsbStatic");
-    registerControl(ids::kReportRateLabel, rateLabel);
-    auto *versionLabel = new ColorStatic(kVersionLabel, this);
-    skin::placeControl(*versionLabel, skinIniPath(), skin::kButtonInfoSection, u"ZORVEL_VER");
-    versionLabel->setText(QStringLiteral("V%1").arg(QStringLiteral(VARNEL_VERSION)));
-    registerControl(kVersionLabel, versionLabel);
-    auto *busyPicture = new QLabel(this);
-    skin::placeControl(*busyPicture, skinIniPath(), skin::kButtonInfoSection, u"CONTROL_JDTStatic");
-    registerControl(BusyIndicator::kControlId, busyPicture);
+    controlAs<CPngButton>(ids::kProfileName)->setCaptionStyle(skin::windowButtonCaptionStyle());
+    addControl<ColorStatic>(ids::kReportRateLabel, u"CONTROL_UsbStatic", ids::kReportRateLabel);
+    addControl<ColorStatic>(kVersionLabel, u"ZORVEL_VER", kVersionLabel)
+        ->setText(QStringLiteral("V%1").arg(QStringLiteral(VARNEL_VERSION)));
+    auto *busyPicture = addControl<QLabel>(BusyIndicator::kControlId, u"CONTROL_JDTStatic");
     busy_ = new BusyIndicator(*busyPicture, imageFolder());
     tray_ = new CTrayIcon(
         imageFolder(), [this](int command) { onCommand(command); },
@@ -229,23 +216,13 @@ void CVarnelDlg::buildControls() {
 }
 
 void CVarnelDlg::buildModel() {
-    const auto lookup = [this](std::u16string_view section, std::u16string_view key) {
-        return skin::lookupSectionText(section, key, languageIndex_);
-    };
+    const model::TextLookup lookup = skin::textLookupFor([this] { return languageIndex_; });
     keys_ = std::make_unique<model::KeyAssignmentModel>(
         stores_.working, lookup, [this] { return profiles_ ? profiles_->currentProfile() : -1; },
         *this);
-    const auto sink = [this](const model::UserMessage &message) {
-        QString shown =
-            QString::fromStdU16String(skin::lookupText(message.textKey, languageIndex_));
-        if (message.number) shown.replace(QStringLiteral("%d"), QString::number(*message.number));
-        QMetaObject::invokeMethod(this, [this, shown] {
-            skin::dialogServices().showMessage(this, shown, QString(), skin::MessageButtons::Ok);
-        });
-    };
     transfer_ = std::make_unique<model::DeviceImageTransfer>(
-        *commands_, memory_, stores_.snapshot, [this] { return commands_->activeProfile(); }, sink,
-        lookup);
+        *commands_, memory_, stores_.snapshot, [this] { return commands_->activeProfile(); },
+        messageSink(), lookup);
     lighting_ = std::make_unique<lighting::LightingModel>(
         *commands_, *this,
         lighting::LightingPaths{user_.settingsFile, user_.userFolder,
@@ -345,13 +322,7 @@ void CVarnelDlg::postLightingReadBack() {
 }
 
 void CVarnelDlg::readKeyboardLayout() {
-    memory_.readDefaultMatrix(*commands_, [this](const model::UserMessage &message) {
-        const QString shown =
-            QString::fromStdU16String(skin::lookupText(message.textKey, languageIndex_));
-        QMetaObject::invokeMethod(this, [this, shown] {
-            skin::dialogServices().showMessage(this, shown, QString(), skin::MessageButtons::Ok);
-        });
-    });
+    memory_.readDefaultMatrix(*commands_, messageSink());
     devicelink::InfoBlock info{};
     if (commands_->readInfo(info) == devicelink::kDone) memory_.setMacroCapacityFromInfo(info);
 }
@@ -423,7 +394,7 @@ void CVarnelDlg::relabel(int languageIndex) {
     for (const ImageButtonSpec &entry : kCaptionedButtons) {
         auto *button = controlAs<CPngButton>(entry.id);
         button->setText(text(entry.key));
-        button->setCaptionStyle(mainCaptionStyle());
+        button->setCaptionStyle(skin::windowButtonCaptionStyle());
     }
 }
 

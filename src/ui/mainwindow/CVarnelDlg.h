@@ -16,12 +16,14 @@
 #include "model/KeyButtonObserver.h"
 #include "model/KeyboardMemory.h"
 #include "model/ProfileStore.h"
+#include "model/UserMessage.h"
 #include "model/lighting/LightingHost.h"
 #include "platform/NamedEvents.h"
 #include "platform/Registry.h"
 #include "ui/mainwindow/CrossThreadMessages.h"
 #include "ui/mainwindow/MainWindowEnvironment.h"
 #include "ui/mainwindow/MainWindowParts.h"
+#include "ui/mainwindow/panel/PanelIds.h"
 #include "ui/skin/CBaseDialog.h"
 
 namespace devicelink {
@@ -61,7 +63,7 @@ public:
     static constexpr int kMinimize = 1123, kClose = 1124, kHelp = 1122, kVendorLink = 1121;
     static constexpr int kLinks[3] = {1219, 1220, 1221};
     static constexpr int kVersionLabel = 1134;
-    static constexpr int kModeSelector = 1146;
+    static constexpr int kModeSelector = panel::ids::kModeSelector;
     static constexpr std::uint16_t kLowestFirmware = 0x0109;
 
     CVarnelDlg(const app::AppPaths &paths, ProcessStores &stores,
@@ -169,6 +171,8 @@ private:
     void showBackupMenu();
     void openAddress(const QString &address);
     QString text(const char *key) const;
+    // Shows the model's messages as notices over the window.
+    model::MessageSink messageSink();
 
     app::AppPaths paths_;
     app::UserPaths user_;

@@ -41,11 +41,11 @@ std::vector<int> dKeyIds() {
 
 }  // namespace
 
-KeyboardView::KeyboardView(CBaseDialog &window, const QString &skinIni, MainPictures pictures)
-    : QObject(&window), window_(window), skinIni_(skinIni), pictures_(std::move(pictures)) {}
+KeyboardView::KeyboardView(CBaseDialog &window, MainPictures pictures)
+    : QObject(&window), window_(window), pictures_(std::move(pictures)) {}
 
 skin::ButtonPictures KeyboardView::keyPictures() const {
-    return {pictures_.normal, pictures_.over, pictures_.down, pictures_.normal, pictures_.disable};
+    return buttonPicturesOf(pictures_);
 }
 
 skin::ButtonPictures KeyboardView::indicatorPictures(bool highlighted) const {
@@ -56,10 +56,13 @@ skin::ButtonPictures KeyboardView::indicatorPictures(bool highlighted) const {
 
 CPngButton *KeyboardView::addImageButton(int id, const QString &key,
                                          const skin::ButtonPictures &pictures) {
-    auto *button = new CPngButton(id, &window_);
-    skin::placeImageButton(*button, skinIni_, skin::kButtonInfoSection, key.toStdU16String(),
-                           pictures);
-    window_.registerControl(id, button);
+    CPngButton *button = window_.addImageButton(id, key.toStdU16String(), pictures);
+    buttons_.insert(id, button);
+    return button;
+}
+
+CPngButton *KeyboardView::addUnplacedButton(int id) {
+    CPngButton *button = window_.addUnplacedButton(id);
     buttons_.insert(id, button);
     return button;
 }
@@ -90,10 +93,7 @@ void KeyboardView::buildKeys() {
     kinds_.insert(ids::kFn, KeyKind::Fn);
     // The D keys have no place in the skin: they exist for their enabled state only.
     for (int id : dKeyIds()) {
-        auto *button = new CPngButton(id, &window_);
-        button->hide();
-        window_.registerControl(id, button);
-        buttons_.insert(id, button);
+        addUnplacedButton(id)->hide();
         kinds_.insert(id, KeyKind::DKey);
     }
     // The Enter key overlaps the "]" key.
@@ -124,11 +124,9 @@ void KeyboardView::buildFlip() {
     addImageButton(ids::kFlipLeft, QStringLiteral("FLIP_1"), keyPictures());
     addImageButton(ids::kFlipRight, QStringLiteral("FLIP_2"), keyPictures());
     for (int id : {ids::kArrowLeft, ids::kArrowRight}) {
-        auto *arrow = new CPngButton(id, &window_);
+        CPngButton *arrow = addUnplacedButton(id);
         arrow->setEnabled(false);
         arrow->setAttribute(Qt::WA_TransparentForMouseEvents);
-        window_.registerControl(id, arrow);
-        buttons_.insert(id, arrow);
     }
     chainAfterDraw(*buttons_.value(ids::kFlipPlate), [this] {
         std::vector<int> targets =
@@ -154,7 +152,7 @@ void KeyboardView::placeArrow(CPngButton &arrow, const char *upKey, const char *
     const QString placed = arrow.property("arrowKey").toString();
     if (placed == pictureKey) return;
     arrow.setProperty("arrowKey", pictureKey);
-    skin::placeSinglePictureButton(arrow, skinIni_, skin::kButtonInfoSection,
+    skin::placeSinglePictureButton(arrow, window_.skinIniPath(), skin::kButtonInfoSection,
                                    placeKey.toStdU16String(), skin::kButtonInfo2Section,
                                    pictureKey.toStdU16String(), pictures_.arrow);
     arrow.setEnabled(false);
@@ -215,10 +213,8 @@ void KeyboardView::applyFlip(bool on) {
     }
     for (int id : dKeyIds()) button(id)->setEnabled(on);
     if (CPngButton *plate = button(ids::kFlipPlate)) {
-        skin::ButtonPictures plates = indicatorPictures(false);
         const skin::StatePicture &shown = on ? pictures_.normalSecond : pictures_.normal;
-        plates = {shown, shown, shown, shown, pictures_.disable};
-        plate->setPictures(plates);
+        plate->setPictures({shown, shown, shown, shown, pictures_.disable});
         plate->setEnabled(false);
     }
     placeArrow(*button(ids::kArrowLeft), "UP_ARROW_LEFT", "DOWN_ARROW_LEFT");

@@ -12,6 +12,7 @@
 
 #include "model/KeyButtonHint.h"
 #include "ui/mainwindow/MainPictures.h"
+#include "ui/mainwindow/panel/PanelIds.h"
 
 class CBaseDialog;
 class CPngButton;
@@ -20,7 +21,7 @@ namespace mainwindow {
 
 // Control ids of the keyboard view and its neighbours.
 namespace ids {
-inline constexpr int kFn = 1174;
+inline constexpr int kFn = panel::kFnButtonId;
 inline constexpr int kFirstDKey = 1016;  // D1..D6 = 1016..1021
 inline constexpr int kDKeyCount = 6;
 inline constexpr int kReportRate[4] = {1147, 1168, 1169, 1170};
@@ -39,7 +40,7 @@ class KeyboardView : public QObject {
 public:
     enum class KeyKind { None, Key, GKey, Fn, DKey };
 
-    KeyboardView(CBaseDialog &window, const QString &skinIni, MainPictures pictures);
+    KeyboardView(CBaseDialog &window, MainPictures pictures);
 
     // Creates and places every control of the view on the window.
     void build(bool flipOn);
@@ -62,6 +63,7 @@ public:
 
 private:
     CPngButton *addImageButton(int id, const QString &key, const skin::ButtonPictures &pictures);
+    CPngButton *addUnplacedButton(int id);
     skin::ButtonPictures keyPictures() const;
     skin::ButtonPictures indicatorPictures(bool highlighted) const;
     void buildKeys();
@@ -71,7 +73,6 @@ private:
     void chainAfterDraw(CPngButton &button, std::function<std::vector<int>()> targets);
 
     CBaseDialog &window_;
-    QString skinIni_;
     MainPictures pictures_;
     QHash<int, CPngButton *> buttons_;
     QHash<int, CPngButton *> keyButtons_;

@@ -16,6 +16,12 @@ struct MainPictures {
     skin::StatePicture arrow;
 };
 
+// The five looks of the window's buttons and keys: normal (also disabled),
+// over, down, and the disable picture for the selected look.
+inline skin::ButtonPictures buttonPicturesOf(const MainPictures &pictures) {
+    return {pictures.normal, pictures.over, pictures.down, pictures.normal, pictures.disable};
+}
+
 // Loads the pictures from the skin folder and renders them for a window of
 // `clientSize`. A picture that cannot be loaded ends the process, naming it.
 // Each file is decoded once, the files in parallel.

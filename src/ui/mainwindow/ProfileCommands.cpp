@@ -9,8 +9,8 @@
 #include "ui/mainwindow/BusyIndicator.h"
 #include "ui/skin/CPngButton.h"
 #include "ui/skin/DialogServices.h"
+#include "ui/skin/DialogText.h"
 #include "ui/skin/SkinPath.h"
-#include "ui/skin/layout/LanguageText.h"
 
 namespace mainwindow {
 namespace {
@@ -34,14 +34,11 @@ ProfileCommands::ProfileCommands(ProfileCommandsContext context, CPngButton &app
       window_(window) {}
 
 QString ProfileCommands::text(const char *key) const {
-    return QString::fromStdU16String(
-        skin::lookupText(QString::fromLatin1(key).toStdU16String(), context_.languageIndex));
+    return skin::dialogText(key, context_.languageIndex);
 }
 
-bool ProfileCommands::ask(const char *key) {
-    return skin::dialogServices().showMessage(&window_, text(key), QString(),
-                                              skin::MessageButtons::YesNo) ==
-           skin::MessageAnswer::Yes;
+bool ProfileCommands::ask(std::u16string_view key) {
+    return skin::askYesNo(&window_, key, context_.languageIndex);
 }
 
 void ProfileCommands::notify(const QString &message) {
@@ -77,7 +74,7 @@ int ProfileCommands::switchProfile(int profile) {
     if (pending() || hooks_.managerPending()) {
         if (!askingToSwitch_) {
             askingToSwitch_ = true;
-            if (ask("PROFILE_SELECT_PROMPT")) {
+            if (ask(u"PROFILE_SELECT_PROMPT")) {
                 apply();
             } else {
                 setPending(false);
@@ -130,7 +127,7 @@ void ProfileCommands::apply() {
 }
 
 void ProfileCommands::restoreDefaults() {
-    if (!ask("MAIN_PROMPT_DEFAULT")) return;
+    if (!ask(u"MAIN_PROMPT_DEFAULT")) return;
     context_.keys.resetKeyAssignments();
     restoreLighting_();
     apply();
@@ -192,10 +189,10 @@ void ProfileCommands::importWithDialog() {
     if (!path.isEmpty()) importFrom(path);
 }
 
-void ProfileCommands::installDefaultStore() {
-    context_.working.macros.clear();
-    context_.working.strings.clear();
-    model::installDefaultProfileBlock(context_.working);
+void ProfileCommands::installDefaultStore(model::ProfileStore &store) {
+    store.macros.clear();
+    store.strings.clear();
+    model::installDefaultProfileBlock(store);
 }
 
 void ProfileCommands::reloadFromKeyboard(bool keepPending) {
@@ -207,7 +204,7 @@ void ProfileCommands::reloadFromKeyboard(bool keepPending) {
     {
         std::lock_guard lock(context_.working.mutex());
         if (!downloaded || model::readProfileFile(profileDataFile(), context_.working) != 1) {
-            installDefaultStore();
+            installDefaultStore(context_.working);
         }
         context_.keys.refreshKeyButtons();
     }

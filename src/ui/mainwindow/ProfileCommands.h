@@ -7,6 +7,7 @@
 #include <QString>
 #include <filesystem>
 #include <functional>
+#include <string_view>
 
 #include "model/KeyAssignmentModel.h"
 #include "model/ProfileStore.h"
@@ -88,12 +89,14 @@ public:
     bool snapshotAndUpload(bool allProfiles);
     std::filesystem::path profileDataFile() const;
     bool isAskingToSwitch() const { return askingToSwitch_; }
+    // Empties a store's macros and strings and gives it the default profile
+    // block; the caller holds the store's lock.
+    static void installDefaultStore(model::ProfileStore &store);
 
 private:
     QString text(const char *key) const;
-    bool ask(const char *key);
+    bool ask(std::u16string_view key);
     void notify(const QString &message);
-    void installDefaultStore();
 
     ProfileCommandsContext context_;
     CPngButton &applyButton_;

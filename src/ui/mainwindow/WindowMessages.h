@@ -6,27 +6,29 @@
 #include <cstdint>
 
 #include "devicelink/FourCharCode.h"
+#include "ui/skin/SliderMessage.h"
+#include "ui/skin/layout/RelabelMessage.h"
 
 namespace mainwindow {
 
 using devicelink::fourCharCode;
+using devicelink::kTagLed;
 
 inline constexpr std::uint32_t kMsgFinishStartup = fourCharCode("MN");
-inline constexpr std::uint32_t kMsgRelabel = fourCharCode("PA");
+inline constexpr std::uint32_t kMsgRelabel = skin::kRelabelMessage;
 inline constexpr std::uint32_t kMsgShow = fourCharCode("SP");
 inline constexpr std::uint32_t kMsgExit = fourCharCode("MK");
 inline constexpr std::uint32_t kMsgReload = fourCharCode("TR");
 inline constexpr std::uint32_t kMsgDeviceGone = fourCharCode("GS");
 inline constexpr std::uint32_t kMsgBankChanged = fourCharCode("PE");
 // Slider moved: control id and position.
-inline constexpr std::uint32_t kMsgSliderMoved = 0x28D1;
+inline constexpr std::uint32_t kMsgSliderMoved = skin::kSliderMovedMessage;
 
 inline constexpr std::uint32_t kTagInit = fourCharCode("INIT");
-inline constexpr std::uint32_t kTagLang = fourCharCode("LANG");
+inline constexpr std::uint32_t kTagLang = skin::kRelabelTag;
 inline constexpr std::uint32_t kTagOpen = fourCharCode("OPEN");
 inline constexpr std::uint32_t kTagVersion = fourCharCode("VER");
 inline constexpr std::uint32_t kTagProfile = fourCharCode("PROF");
-inline constexpr std::uint32_t kTagLed = fourCharCode("LED");
 // The exit request carries the letters of KILL from the least significant byte.
 inline constexpr std::uint32_t kTagKill = 0x4C4C494B;
 

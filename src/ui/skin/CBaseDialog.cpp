@@ -6,8 +6,10 @@
 #include <QWindow>
 
 #include "platform/IniFile.h"
+#include "ui/skin/CPngButton.h"
 #include "ui/skin/SkinPath.h"
 #include "ui/skin/SkinPicture.h"
+#include "ui/skin/SkinPlacement.h"
 #include "ui/skin/WindowShape.h"
 #include "ui/skin/layout/RelabelMessage.h"
 #include "ui/skin/layout/SkinRect.h"
@@ -34,9 +36,9 @@ void CBaseDialog::applySkin() {
     const QString maskName = screenValue(QStringLiteral("Mask"), backgroundName);
     background_ = skin::paintReady(
         skin::loadSkinPictureOrExit(skin::skinFilePath(imageFolder_, backgroundName)));
-    mask_ = skin::loadSkinPictureOrExit(skin::skinFilePath(imageFolder_, maskName));
+    const QImage mask = skin::loadSkinPictureOrExit(skin::skinFilePath(imageFolder_, maskName));
     setFixedSize(background_.size());
-    shape_ = skin::windowShapeFromMask(mask_);
+    shape_ = skin::windowShapeFromMask(mask);
     applyShape();
     applyingSkin_ = false;
 }
@@ -54,6 +56,25 @@ void CBaseDialog::registerControl(int id, QWidget *widget) {
     if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
         connect(button, &QAbstractButton::clicked, this, [this, id] { emit controlClicked(id); });
     }
+}
+
+CPngButton *CBaseDialog::addImageButton(int id, std::u16string_view skinKey,
+                                        const skin::ButtonPictures &pictures) {
+    auto *button = new CPngButton(id, this);
+    skin::placeImageButton(*button, skinIniPath_, skin::kButtonInfoSection, skinKey, pictures);
+    registerControl(id, button);
+    return button;
+}
+
+CPngButton *CBaseDialog::addUnplacedButton(int id) {
+    auto *button = new CPngButton(id, this);
+    registerControl(id, button);
+    return button;
+}
+
+void CBaseDialog::placeAndRegister(int id, QWidget &control, std::u16string_view skinKey) {
+    skin::placeControl(control, skinIniPath_, skin::kButtonInfoSection, skinKey);
+    registerControl(id, &control);
 }
 
 bool CBaseDialog::clickControl(int id) {
@@ -78,7 +99,10 @@ void CBaseDialog::relabel(int) {}
 
 void CBaseDialog::releasePictures() {
     background_ = QImage();
-    mask_ = QImage();
+}
+
+void CBaseDialog::closeAsCancel() {
+    if (isOpen()) reject();
 }
 
 void CBaseDialog::accept() {

@@ -10,8 +10,13 @@
 #include <QRegion>
 #include <QString>
 #include <cstdint>
+#include <string_view>
+#include <utility>
+
+#include "ui/skin/StatePicture.h"
 
 class QAbstractButton;
+class CPngButton;
 
 class CBaseDialog : public QDialog {
     Q_OBJECT
@@ -40,6 +45,20 @@ public:
     T *controlAs(int id) const {
         return qobject_cast<T *>(control(id));
     }
+    // Creates an image button placed by its key of the skin's [BUTTONINFO] with
+    // the five pictures, and registers it.
+    CPngButton *addImageButton(int id, std::u16string_view skinKey,
+                               const skin::ButtonPictures &pictures);
+    // Creates and registers a button that has no place in the skin.
+    CPngButton *addUnplacedButton(int id);
+    // Creates a control, `args` before the parent, placed by its key of the
+    // skin's [BUTTONINFO], and registers it.
+    template <typename T, typename... Args>
+    T *addControl(int id, std::u16string_view skinKey, Args &&...args) {
+        auto *created = new T(std::forward<Args>(args)..., this);
+        placeAndRegister(id, *created, skinKey);
+        return created;
+    }
     // Clicks a registered, enabled button as the user would; false when there is none.
     bool clickControl(int id);
 
@@ -47,6 +66,14 @@ public:
     // every other; windows extend it. Returns whether the message was handled.
     virtual bool handleMessage(std::uint32_t message, std::uint64_t firstParameter,
                                std::int64_t secondParameter);
+
+    // Open from the showing that initialised the window until it is done.
+    bool isOpen() const { return initialised_; }
+    // Closes the window as Cancel does; nothing when it is closed.
+    void closeAsCancel();
+    // Sets every text of the window for the language index (the main window's
+    // language pass).
+    void relabelFor(int languageIndex) { relabel(languageIndex); }
 
     void accept() override;
     void done(int result) override;
@@ -68,6 +95,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void placeAndRegister(int id, QWidget &control, std::u16string_view skinKey);
     QString screenValue(const QString &key, const QString &fallback) const;
     void applyShape();
     void releasePictures();
@@ -75,7 +103,6 @@ private:
     QString skinIniPath_;
     QString imageFolder_;
     QImage background_;
-    QImage mask_;
     QRegion shape_;
     bool applyingSkin_ = false;
     bool initialised_ = false;

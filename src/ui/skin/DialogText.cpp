@@ -1,41 +1,40 @@
-#include "ui/dialogs/DialogText.h"
+#include "ui/skin/DialogText.h"
 
 #include "model/IntegerFormat.h"
 #include "ui/skin/DialogServices.h"
 #include "ui/skin/layout/LanguageText.h"
 
-namespace dialogs {
+namespace skin {
 
 QString dialogText(const char *key, int languageIndex) {
     return dialogText(QString::fromLatin1(key).toStdU16String(), languageIndex);
 }
 
 QString dialogText(std::u16string_view key, int languageIndex) {
-    return QString::fromStdU16String(skin::lookupText(key, languageIndex));
+    return QString::fromStdU16String(lookupText(key, languageIndex));
 }
 
 model::TextLookup textLookupFor(LanguageIndexSource languageIndex) {
     return [languageIndex = std::move(languageIndex)](std::u16string_view section,
                                                       std::u16string_view key) {
-        return skin::lookupSectionText(section, key, languageIndex());
+        return lookupSectionText(section, key, languageIndex());
     };
 }
 
 model::MessageSink messageSinkFor(QWidget *parent, LanguageIndexSource languageIndex) {
     return [parent, languageIndex = std::move(languageIndex)](const model::UserMessage &message) {
-        std::u16string text = skin::lookupText(message.textKey, languageIndex());
+        std::u16string text = lookupText(message.textKey, languageIndex());
         if (message.number) {
             text = model::formatWithInteger(text, static_cast<unsigned>(*message.number));
         }
-        skin::dialogServices().showMessage(parent, QString::fromStdU16String(text), QString(),
-                                           skin::MessageButtons::Ok);
+        dialogServices().showMessage(parent, QString::fromStdU16String(text), QString(),
+                                     MessageButtons::Ok);
     };
 }
 
 bool askYesNo(QWidget *parent, std::u16string_view textKey, int languageIndex) {
-    return skin::dialogServices().showMessage(parent, dialogText(textKey, languageIndex), QString(),
-                                              skin::MessageButtons::YesNo) ==
-           skin::MessageAnswer::Yes;
+    return dialogServices().showMessage(parent, dialogText(textKey, languageIndex), QString(),
+                                        MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
-}  // namespace dialogs
+}  // namespace skin

@@ -1,5 +1,5 @@
-// Texts and messages of the dialogs: language texts by key for the main
-// window's language, the model's text lookup, and the model's messages shown
+// Texts and messages of the skinned windows: language texts by key for the
+// main window's language, the model's text lookup, and the model's messages shown
 // as message boxes.
 #pragma once
 
@@ -11,7 +11,7 @@
 
 class QWidget;
 
-namespace dialogs {
+namespace skin {
 
 using LanguageIndexSource = std::function<int()>;
 
@@ -29,4 +29,4 @@ model::MessageSink messageSinkFor(QWidget *parent, LanguageIndexSource languageI
 // Asks a Yes/No question (No being the default); true on Yes.
 bool askYesNo(QWidget *parent, std::u16string_view textKey, int languageIndex);
 
-}  // namespace dialogs
+}  // namespace skin

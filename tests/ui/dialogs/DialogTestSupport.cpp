@@ -6,7 +6,7 @@
 #include <atomic>
 #include <cstdlib>
 
-#include "ui/dialogs/DialogText.h"
+#include "ui/skin/DialogText.h"
 #include "ui/skin/layout/LanguageText.h"
 
 namespace dialogtest {
@@ -66,7 +66,7 @@ void DialogTest::SetUp() {
     registry = std::make_unique<platform::Registry>(scratch_ / "registry.ini");
     settings = std::make_unique<app::AppSettings>(*registry);
     keys = std::make_unique<model::KeyAssignmentModel>(
-        store, dialogs::textLookupFor([] { return 0; }), [this] { return window.profile; }, window);
+        store, skin::textLookupFor([] { return 0; }), [this] { return window.profile; }, window);
 }
 
 void DialogTest::TearDown() {
@@ -86,7 +86,7 @@ std::filesystem::path DialogTest::screenshotFolder() const {
 }
 
 QString DialogTest::text(const char *key) {
-    return dialogs::dialogText(key, 0);
+    return skin::dialogText(key, 0);
 }
 
 model::KeyAssignment DialogTest::record(int profile, int index) const {

@@ -33,7 +33,7 @@ PanelWindow::PanelWindow(devicelink::DeviceCommands &commands, const lighting::L
     : CBaseDialog(nullptr, skinFolder() + QStringLiteral("/Main.ini"), skinFolder()) {
     applySkin();
     model_ = std::make_unique<lighting::LightingModel>(commands, *this, paths);
-    view_ = new mainwindow::KeyboardView(*this, skinIniPath(), mainPictures(size()));
+    view_ = new mainwindow::KeyboardView(*this, mainPictures(size()));
     view_->build(false);
     panel::LightingPanelContext context{*this, skinIniPath(), imageFolder(), *model_,
                                         view_->keyButtons()};

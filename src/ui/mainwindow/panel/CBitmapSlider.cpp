@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "ui/skin/CBaseDialog.h"
+#include "ui/skin/SliderMessage.h"
 
 namespace {
 constexpr int kThumbWidth = 8;
@@ -53,7 +54,7 @@ void CBitmapSlider::moveByUser(int position) {
     if (position == position_) return;
     position_ = position;
     update();
-    window_.handleMessage(kMovedMessage, std::uint64_t(controlId_), position);
+    window_.handleMessage(skin::kSliderMovedMessage, std::uint64_t(controlId_), position);
 }
 
 void CBitmapSlider::mousePressEvent(QMouseEvent *event) {

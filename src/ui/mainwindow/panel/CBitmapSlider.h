@@ -14,8 +14,6 @@ class CBitmapSlider : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr std::uint32_t kMovedMessage = 0x28D1;
-
     CBitmapSlider(int controlId, CBaseDialog &window, QWidget *parent);
 
     int controlId() const { return controlId_; }

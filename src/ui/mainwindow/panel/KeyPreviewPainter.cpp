@@ -3,16 +3,9 @@
 #include "model/KeyButtons.h"
 #include "model/lighting/KeyColourTable.h"
 #include "ui/skin/CPngButton.h"
+#include "ui/skin/ColorRef.h"
 
 namespace panel {
-namespace {
-
-QColor qColour(lighting::Colour colour) {
-    return QColor(lighting::redOf(colour), lighting::greenOf(colour), lighting::blueOf(colour));
-}
-
-}  // namespace
-
 KeyPreviewPainter::KeyPreviewPainter(const QHash<int, CPngButton *> &keyButtons) {
     auto add = [&](int controlId, int slot) {
         CPngButton *button = keyButtons.value(controlId, nullptr);
@@ -29,7 +22,7 @@ KeyPreviewPainter::KeyPreviewPainter(const QHash<int, CPngButton *> &keyButtons)
 }
 
 bool KeyPreviewPainter::frame(CPngButton &button, lighting::Colour colour) {
-    const QColor wanted = qColour(colour);
+    const QColor wanted = skin::colorFromRef(colour);
     if (button.isFrameMode() && button.frameColor() == wanted &&
         button.framePercentage() == kKeyFramePercentage) {
         return false;

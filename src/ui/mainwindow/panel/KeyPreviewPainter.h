@@ -10,6 +10,7 @@
 
 #include "model/lighting/Colour.h"
 #include "model/lighting/KeySlots.h"
+#include "ui/mainwindow/panel/PanelIds.h"
 #include "ui/mainwindow/preview/PreviewFrame.h"
 
 class CPngButton;
@@ -20,7 +21,6 @@ class KeyColourTable;
 
 namespace panel {
 
-inline constexpr int kFnButtonId = 1174;
 inline constexpr int kKeyFramePercentage = 50;
 
 class KeyPreviewPainter {

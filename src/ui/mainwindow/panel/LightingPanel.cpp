@@ -12,23 +12,17 @@
 #include "ui/skin/CBaseDialog.h"
 #include "ui/skin/CSkinColorBtn.h"
 #include "ui/skin/ColorPopup.h"
+#include "ui/skin/ColorRef.h"
 #include "ui/skin/layout/LanguageText.h"
 
 namespace panel {
 namespace {
 
 constexpr int kUserModeCode = 20;
-constexpr int kMaxModeNameLength = 259;
 constexpr int kPresetCount = 4;
 
 lighting::Colour colourOf(const QColor &chosen, const CSkinColorBtn &button) {
-    const QColor colour = chosen.isValid() ? chosen : button.automaticColor();
-    return lighting::makeColour(std::uint8_t(colour.red()), std::uint8_t(colour.green()),
-                                std::uint8_t(colour.blue()));
-}
-
-QColor qColour(lighting::Colour colour) {
-    return QColor(lighting::redOf(colour), lighting::greenOf(colour), lighting::blueOf(colour));
+    return skin::refFromColor(chosen.isValid() ? chosen : button.automaticColor());
 }
 
 }  // namespace
@@ -275,8 +269,8 @@ void LightingPanel::refreshUserModeControls() {
         }
         selector.setCurrentIndex(user.slot);
     }
-    controls_->colourButton(ids::kBaseColour).setColor(qColour(user.shownBaseColour));
-    controls_->colourButton(ids::kBrushColour).setColor(qColour(user.shownBrushColour));
+    controls_->colourButton(ids::kBaseColour).setColor(skin::colorFromRef(user.shownBaseColour));
+    controls_->colourButton(ids::kBrushColour).setColor(skin::colorFromRef(user.shownBrushColour));
     controls_->showBrush(user.brush);
 }
 

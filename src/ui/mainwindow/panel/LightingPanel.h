@@ -11,6 +11,8 @@
 #include <memory>
 
 #include "model/lighting/Colour.h"
+#include "ui/mainwindow/panel/PanelIds.h"
+#include "ui/skin/SliderMessage.h"
 
 class CBaseDialog;
 class CPngButton;
@@ -24,28 +26,8 @@ class PreviewEngine;
 
 namespace panel {
 
-// Control ids of the panel.
-namespace ids {
-inline constexpr int kViewCaption = 1171, kViewSwitch = 1167, kModeSelector = 1146;
-inline constexpr int kBrightnessCaption = 1172, kBrightnessSlider = 1178;
-inline constexpr int kBrightnessAdd = 1222, kBrightnessSub = 1223;
-inline constexpr int kSpeedCaption = 1166, kSpeedSlider = 1179;
-inline constexpr int kSpeedAdd = 1224, kSpeedSub = 1225;
-inline constexpr int kDirectionCaption = 1148, kDirectionFirst = 1149, kDirectionSecond = 1150;
-inline constexpr int kHxColourCaption = 1154, kHxColour = 1155, kHxMultiCaption = 1173,
-                     kHxMulti = 1156;
-inline constexpr int kFyColourCaption = 1151, kFyColour = 1152, kFyMultiCaption = 1176,
-                     kFyMulti = 1175;
-inline constexpr int kPresetRed = 1194;  // 1194..1197: red, yellow, green, blue
-inline constexpr int kBrushColourCaption = 1159, kBrushColour = 1160;
-inline constexpr int kBaseColourCaption = 1161, kBaseColour = 1162;
-inline constexpr int kBrushCaption = 1163, kBrushPaint = 1164, kBrushBase = 1165;
-inline constexpr int kUserModeSelector = 1198;
-inline constexpr int kNumberRed = 1208, kNumberGreen = 1209, kNumberBlue = 1210;
-}  // namespace ids
-
 // The message a bitmap slider sends while dragged: first = control id, second = position.
-inline constexpr std::uint32_t kSliderMovedMessage = 0x28D1;
+inline constexpr std::uint32_t kSliderMovedMessage = skin::kSliderMovedMessage;
 
 struct LightingPanelContext {
     CBaseDialog &window;             // the main window; every control is its child

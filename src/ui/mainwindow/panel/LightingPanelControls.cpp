@@ -10,6 +10,7 @@
 #include "ui/skin/CBaseDialog.h"
 #include "ui/skin/CSkinColorBtn.h"
 #include "ui/skin/ColorPopup.h"
+#include "ui/skin/ColorRef.h"
 #include "ui/skin/ColorStatic.h"
 #include "ui/skin/SkinPlacement.h"
 #include "ui/skin/layout/LanguageText.h"
@@ -89,7 +90,6 @@ constexpr int kGroupIds[][8] = {
 constexpr int kSliderMargin = 10;
 constexpr int kSliderMinimum = 0;
 constexpr int kSliderMaximum = 4;
-constexpr int kMaxModeNameLength = 259;
 
 QString toQString(std::string_view text) {
     return QString::fromLatin1(text.data(), qsizetype(text.size()));
@@ -238,8 +238,7 @@ void LightingPanelControls::showBrush(int brush) {
 }
 
 void LightingPanelControls::showColour(lighting::Colour colour) {
-    const QColor shown(lighting::redOf(colour), lighting::greenOf(colour),
-                       lighting::blueOf(colour));
+    const QColor shown = skin::colorFromRef(colour);
     colourButton(ids::kHxColour).setColor(shown);
     colourButton(ids::kFyColour).setColor(shown);
 }

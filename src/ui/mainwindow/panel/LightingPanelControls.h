@@ -22,6 +22,9 @@ class QWidget;
 
 namespace panel {
 
+// The longest name of a user mode, in characters.
+inline constexpr int kMaxModeNameLength = 259;
+
 class PictureButton;
 
 class LightingPanelControls {
