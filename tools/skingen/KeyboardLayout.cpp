@@ -25,18 +25,18 @@ struct Cap {
 };
 
 // Lays a run of keys left to right from column x on grid row r.
-void run(std::vector<KeySpec> &out, double x, int r, const std::vector<Cap> &caps) {
+void run(std::vector<KeyPlacement> &out, double x, int r, const std::vector<Cap> &caps) {
     for (const Cap &cap : caps) {
         out.push_back({rowKey(cap.row), x, rowY(r), cap.w, 1.0, cap.legend, cap.subLegend});
         x += cap.w;
     }
 }
 
-void place(std::vector<KeySpec> &out, double x, int r, const Cap &cap, double h = 1.0) {
+void place(std::vector<KeyPlacement> &out, double x, int r, const Cap &cap, double h = 1.0) {
     out.push_back({rowKey(cap.row), x, rowY(r), cap.w, h, cap.legend, cap.subLegend});
 }
 
-void functionRow(std::vector<KeySpec> &out) {
+void functionRow(std::vector<KeyPlacement> &out) {
     place(out, kMain, 0, {0x01, 1, "Esc"});
     run(out, kMain + 2, 0, {{0x3B, 1, "F1"}, {0x3C, 1, "F2"}, {0x3D, 1, "F3"}, {0x3E, 1, "F4"}});
     run(out, kMain + 6.5, 0, {{0x3F, 1, "F5"}, {0x40, 1, "F6"}, {0x41, 1, "F7"}, {0x42, 1, "F8"}});
@@ -45,7 +45,7 @@ void functionRow(std::vector<KeySpec> &out) {
     run(out, kNav, 0, {{0xB7, 1, "PrtSc"}, {0x46, 1, "ScrLk"}, {0x45, 1, "Pause"}});
 }
 
-void numberRow(std::vector<KeySpec> &out) {
+void numberRow(std::vector<KeyPlacement> &out) {
     run(out, kMain, 1,
         {{0x29, 1, "`", "~"},
          {0x02, 1, "1", "!"},
@@ -65,7 +65,7 @@ void numberRow(std::vector<KeySpec> &out) {
     run(out, kPad, 1, {{0xC5, 1, "Num"}, {0xB5, 1, "/"}, {0x37, 1, "*"}, {0x4A, 1, "-"}});
 }
 
-void upperRow(std::vector<KeySpec> &out) {
+void upperRow(std::vector<KeyPlacement> &out) {
     run(out, kMain, 2,
         {{0x0F, 1.5, "Tab"},
          {0x10, 1, "Q"},
@@ -86,7 +86,7 @@ void upperRow(std::vector<KeySpec> &out) {
     place(out, kPad + 3, 2, {0x4E, 1, "+"}, 2.0);
 }
 
-void homeRow(std::vector<KeySpec> &out) {
+void homeRow(std::vector<KeyPlacement> &out) {
     run(out, kMain, 3,
         {{0x3A, 1.75, "Caps Lock"},
          {0x1E, 1, "A"},
@@ -104,7 +104,7 @@ void homeRow(std::vector<KeySpec> &out) {
     run(out, kPad, 3, {{0x4B, 1, "4", "\u2190"}, {0x4C, 1, "5"}, {0x4D, 1, "6", "\u2192"}});
 }
 
-void shiftRow(std::vector<KeySpec> &out) {
+void shiftRow(std::vector<KeyPlacement> &out) {
     run(out, kMain, 4,
         {{0x2A, 2.25, "Shift"},
          {0x2C, 1, "Z"},
@@ -123,7 +123,7 @@ void shiftRow(std::vector<KeySpec> &out) {
     place(out, kPad + 3, 4, {0x9C, 1, "Enter"}, 2.0);
 }
 
-void bottomRow(std::vector<KeySpec> &out) {
+void bottomRow(std::vector<KeyPlacement> &out) {
     run(out, kMain, 5,
         {{0x1D, 1.25, "Ctrl"},
          {0xDB, 1.25, "Win"},
@@ -138,7 +138,7 @@ void bottomRow(std::vector<KeySpec> &out) {
 
 // G1..G5 down the left edge beside the five main rows; G6..G9 in the free
 // places of the function-key row above the numeric pad.
-void extraKeys(std::vector<KeySpec> &out) {
+void extraKeys(std::vector<KeyPlacement> &out) {
     for (int n = 1; n <= 5; ++n)
         out.push_back({QStringLiteral("FUNC_G%1").arg(n), 0, rowY(n), 1, 1,
                        QStringLiteral("G%1").arg(n), ""});
@@ -149,8 +149,8 @@ void extraKeys(std::vector<KeySpec> &out) {
 
 }  // namespace
 
-std::vector<KeySpec> keyboardKeys() {
-    std::vector<KeySpec> keys;
+std::vector<KeyPlacement> keyboardKeys() {
+    std::vector<KeyPlacement> keys;
     functionRow(keys);
     numberRow(keys);
     upperRow(keys);

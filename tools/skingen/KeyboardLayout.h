@@ -7,7 +7,7 @@
 
 namespace skingen {
 
-struct KeySpec {
+struct KeyPlacement {
     QString skinKey;  // "KEY_01E", "FUNC_G1", "KEY_FN"
     double x;         // position and size in key units
     double y;
@@ -18,7 +18,7 @@ struct KeySpec {
 };
 
 // Every key of the keyboard view with its place in key units.
-std::vector<KeySpec> keyboardKeys();
+std::vector<KeyPlacement> keyboardKeys();
 
 // Left edges, in key units, of the numeric pad (the lock lights sit above it)
 // and of the main block of keys.

@@ -20,7 +20,7 @@ int unitsToPixels(double units) {
     return static_cast<int>(std::lround(units * kUnit));
 }
 
-Rect keyRect(const KeySpec &key) {
+Rect keyRect(const KeyPlacement &key) {
     const int left = kKeyFieldX + unitsToPixels(key.x);
     const int top = kKeyFieldY + unitsToPixels(key.y);
     return {left, top, kKeyFieldX + unitsToPixels(key.x + key.w) - left,
@@ -28,7 +28,7 @@ Rect keyRect(const KeySpec &key) {
 }
 
 void addKeyboard(WindowLayout &layout) {
-    for (const KeySpec &key : keyboardKeys())
+    for (const KeyPlacement &key : keyboardKeys())
         layout.buttons.push_back(
             {key.skinKey, keyRect(key), Look::Keycap, key.legend, key.subLegend});
 }

@@ -20,16 +20,16 @@ constexpr int kOnBoardProfiles = 3;
 
 enum Column { kTickColumn = 0, kNameColumn = 1, kFolderColumn = 2 };
 
-struct ButtonSpec {
+struct ButtonEntry {
     int id;
     const char16_t *skinKey;
 };
-constexpr ButtonSpec kButtons[] = {{1, u"CONTROL_OK"},
-                                   {2, u"CONTROL_CANCEL"},
-                                   {CVarnel_DlgProfile::kAddNew, u"FUNC_ADD"},
-                                   {CVarnel_DlgProfile::kAddExisting, u"FUNC_LOAD"},
-                                   {CVarnel_DlgProfile::kDelete, u"FUNC_DELETE"},
-                                   {CVarnel_DlgProfile::kApply, u"CONTROL2_APPLY"}};
+constexpr ButtonEntry kButtons[] = {{1, u"CONTROL_OK"},
+                                    {2, u"CONTROL_CANCEL"},
+                                    {CVarnel_DlgProfile::kAddNew, u"FUNC_ADD"},
+                                    {CVarnel_DlgProfile::kAddExisting, u"FUNC_LOAD"},
+                                    {CVarnel_DlgProfile::kDelete, u"FUNC_DELETE"},
+                                    {CVarnel_DlgProfile::kApply, u"CONTROL2_APPLY"}};
 
 const QString kFileFilter = QStringLiteral("(*.vrp) (*.vrp);;(*.*) (*)");
 
@@ -55,7 +55,7 @@ CVarnel_DlgProfile::CVarnel_DlgProfile(QWidget *parent, ProfileManagerContext co
 CVarnel_DlgProfile::~CVarnel_DlgProfile() = default;
 
 void CVarnel_DlgProfile::buildControls() {
-    for (const ButtonSpec &entry : kButtons) addImageButton(entry.id, entry.skinKey, {});
+    for (const ButtonEntry &entry : kButtons) addImageButton(entry.id, entry.skinKey, {});
     list_ = addControl<CReportCtrl>(kList, u"PROGRAM_LIST", kList);
     list_->setColumns({{QStringLiteral("激活"), 60},
                        {QStringLiteral("名称"), 120},
@@ -77,7 +77,8 @@ void CVarnel_DlgProfile::openModeless() {
 void CVarnel_DlgProfile::onInitDialog() {
     CBaseDialog::onInitDialog();
     const skin::ButtonPictures pictures = buttonPictures(imageFolder(), size());
-    for (const ButtonSpec &entry : kButtons) controlAs<CPngButton>(entry.id)->setPictures(pictures);
+    for (const ButtonEntry &entry : kButtons)
+        controlAs<CPngButton>(entry.id)->setPictures(pictures);
     fillList();
 }
 

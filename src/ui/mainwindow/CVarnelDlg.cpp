@@ -54,37 +54,37 @@ const char *const kLinkAddresses[3] = {"https://www.tarvik.example/support",
 const QString kVersionText =
     QStringLiteral("The current version is too low! Please update the program after upgrading.");
 
-struct ImageButtonSpec {
+struct ImageButtonEntry {
     int id;
     const char *key;
 };
-constexpr ImageButtonSpec kCommandButtons[] = {{ids::kProfileName, "FUNC_PROFILES"},
-                                               {ids::kApply, "CONTROL2_APPLY"},
-                                               {ids::kMacroButton, "FUNC_MACRO"},
-                                               {1135, "FUNC_PROFILE1"},
-                                               {1136, "FUNC_PROFILE2"},
-                                               {1137, "FUNC_PROFILE3"},
-                                               {ids::kRestoreDefaults, "FUNC_DEFAULT"},
-                                               {ids::kBackupMenu, "CONTROL_MENU"},
-                                               {kOk, "CONTROL_OK"},
-                                               {kCancel, "CONTROL_CANCEL"},
-                                               {CVarnelDlg::kVendorLink, "ZORVEL_LINK"},
-                                               {CVarnelDlg::kHelp, "CONTROL_HELP"},
-                                               {CVarnelDlg::kMinimize, "CONTROL_MINIMIZE"},
-                                               {CVarnelDlg::kClose, "CONTROL_CLOSE"},
-                                               {1219, "CONTROL_Network"},
-                                               {1220, "CONTROL_Facebook"},
-                                               {1221, "CONTROL_twitter"}};
+constexpr ImageButtonEntry kCommandButtons[] = {{ids::kProfileName, "FUNC_PROFILES"},
+                                                {ids::kApply, "CONTROL2_APPLY"},
+                                                {ids::kMacroButton, "FUNC_MACRO"},
+                                                {1135, "FUNC_PROFILE1"},
+                                                {1136, "FUNC_PROFILE2"},
+                                                {1137, "FUNC_PROFILE3"},
+                                                {ids::kRestoreDefaults, "FUNC_DEFAULT"},
+                                                {ids::kBackupMenu, "CONTROL_MENU"},
+                                                {kOk, "CONTROL_OK"},
+                                                {kCancel, "CONTROL_CANCEL"},
+                                                {CVarnelDlg::kVendorLink, "ZORVEL_LINK"},
+                                                {CVarnelDlg::kHelp, "CONTROL_HELP"},
+                                                {CVarnelDlg::kMinimize, "CONTROL_MINIMIZE"},
+                                                {CVarnelDlg::kClose, "CONTROL_CLOSE"},
+                                                {1219, "CONTROL_Network"},
+                                                {1220, "CONTROL_Facebook"},
+                                                {1221, "CONTROL_twitter"}};
 
 // Captioned buttons of the language pass and their text keys.
-constexpr ImageButtonSpec kCaptionedButtons[] = {{1135, "PROFILE_1"},
-                                                 {1136, "PROFILE_2"},
-                                                 {1137, "PROFILE_3"},
-                                                 {ids::kMacroButton, "PROFILE_MACRO"},
-                                                 {ids::kRestoreDefaults, "PROFILE_DEFAULT"},
-                                                 {kOk, "PROFILE_OK"},
-                                                 {kCancel, "PROFILE_CANCLE"},
-                                                 {ids::kApply, "PROFILE_APPLY"}};
+constexpr ImageButtonEntry kCaptionedButtons[] = {{1135, "PROFILE_1"},
+                                                  {1136, "PROFILE_2"},
+                                                  {1137, "PROFILE_3"},
+                                                  {ids::kMacroButton, "PROFILE_MACRO"},
+                                                  {ids::kRestoreDefaults, "PROFILE_DEFAULT"},
+                                                  {kOk, "PROFILE_OK"},
+                                                  {kCancel, "PROFILE_CANCLE"},
+                                                  {ids::kApply, "PROFILE_APPLY"}};
 
 }  // namespace
 
@@ -200,7 +200,7 @@ void CVarnelDlg::buildControls() {
     view_ = new KeyboardView(*this, pictures);
     app::AppSettings settings(registry_);
     view_->build(settings.profileString(u"Flip", u"0") == u"1");
-    for (const ImageButtonSpec &entry : kCommandButtons) {
+    for (const ImageButtonEntry &entry : kCommandButtons) {
         addImageButton(entry.id, QString::fromLatin1(entry.key).toStdU16String(),
                        buttonPicturesOf(pictures));
     }
@@ -391,7 +391,7 @@ void CVarnelDlg::relabel(int languageIndex) {
     controlAs<ColorStatic>(ids::kReportRateLabel)
         ->setText(QString::fromStdU16String(skin::lookupLightText(u"Usb", languageIndex)));
     parts_.relabelPanel();
-    for (const ImageButtonSpec &entry : kCaptionedButtons) {
+    for (const ImageButtonEntry &entry : kCaptionedButtons) {
         auto *button = controlAs<CPngButton>(entry.id);
         button->setText(text(entry.key));
         button->setCaptionStyle(skin::windowButtonCaptionStyle());
