@@ -25,9 +25,7 @@ AppPaths AppPaths::build(const std::filesystem::path &applicationFolder,
 }
 
 std::filesystem::path AppPaths::languageFile(std::uint32_t languageId) const {
-    char name[32];
-    std::snprintf(name, sizeof name, "Lang%04X.ini", static_cast<unsigned>(languageId));
-    return applicationFolder / name;
+    return applicationFolder / languageFileName(languageId);
 }
 
 std::filesystem::path AppPaths::defaultLightingFile() const {
@@ -36,6 +34,12 @@ std::filesystem::path AppPaths::defaultLightingFile() const {
 
 std::filesystem::path AppPaths::underApplicationFolder(const std::string &relative) const {
     return applicationFolder / relative;
+}
+
+std::string languageFileName(std::uint32_t languageId) {
+    char name[32];
+    std::snprintf(name, sizeof name, "Lang%04X.ini", static_cast<unsigned>(languageId));
+    return name;
 }
 
 const AppPaths &runningAppPaths() {

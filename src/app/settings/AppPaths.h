@@ -38,6 +38,9 @@ struct AppPaths {
 // The table of the running executable, built on first use and unchanged after.
 const AppPaths &runningAppPaths();
 
+// The language file of a language id: "Lang%04X.ini", so 0x0409 gives "Lang0409.ini".
+std::string languageFileName(std::uint32_t languageId);
+
 // prefix + number + suffix, the way numbered files are named ("UserDengColor_" 2 ".userd").
 std::filesystem::path numberedFile(const std::filesystem::path &prefix, int number,
                                    const std::string &suffix);

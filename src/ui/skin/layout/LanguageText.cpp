@@ -1,8 +1,8 @@
 #include "ui/skin/layout/LanguageText.h"
 
-#include <cstdio>
 #include <mutex>
 
+#include "app/settings/AppPaths.h"
 #include "platform/Folders.h"
 #include "platform/IniFile.h"
 
@@ -29,9 +29,7 @@ std::uint16_t supportedLanguageId(int languageIndex) {
 }
 
 std::string languageFileName(std::uint16_t languageId) {
-    char name[16];
-    std::snprintf(name, sizeof name, "Lang%04X.ini", static_cast<unsigned>(languageId));
-    return name;
+    return app::languageFileName(languageId);
 }
 
 void setLanguageFolder(const std::filesystem::path &folder) {
