@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "ScratchFolder.h"
-#include "app/settings/AppPaths.h"
+#include "settings/AppPaths.h"
 #include "platform/Folders.h"
 #include "ui/mainwindow/CTrayIcon.h"
 #include "ui/mainwindow/CVarnelDlg.h"

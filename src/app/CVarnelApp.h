@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/settings/AppPaths.h"
+#include "settings/AppPaths.h"
 #include "ui/mainwindow/MainWindowEnvironment.h"
 
 namespace platform {

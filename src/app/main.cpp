@@ -3,7 +3,7 @@
 #include <QApplication>
 
 #include "app/CVarnelApp.h"
-#include "app/settings/AppPaths.h"
+#include "settings/AppPaths.h"
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "TextLookup.h"
-#include "app/settings/AppSettings.h"
+#include "settings/AppSettings.h"
 
 namespace model {
 

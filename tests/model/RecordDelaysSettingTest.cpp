@@ -2,7 +2,7 @@
 
 #include "ProfileTestSupport.h"
 #include "TestTexts.h"
-#include "app/settings/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "model/RecordDelaysSetting.h"
 #include "platform/Registry.h"
 

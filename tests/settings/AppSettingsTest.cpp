@@ -1,4 +1,4 @@
-#include "app/settings/AppSettings.h"
+#include "settings/AppSettings.h"
 
 #include <gtest/gtest.h>
 

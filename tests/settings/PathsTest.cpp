@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/settings/AppPaths.h"
-#include "app/settings/UserPaths.h"
+#include "settings/AppPaths.h"
+#include "settings/UserPaths.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "ScratchFolder.h"
-#include "app/settings/CIniFile.h"
-#include "app/settings/UserSettings.h"
-#include "app/settings/VendorLink.h"
+#include "settings/CIniFile.h"
+#include "settings/UserSettings.h"
+#include "settings/VendorLink.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "LightingState.h"
 #include "ModeList.h"
 #include "UserModeFile.h"
-#include "app/settings/UserSettings.h"
+#include "settings/UserSettings.h"
 #include "devicelink/DeviceCommands.h"
 
 namespace lighting {

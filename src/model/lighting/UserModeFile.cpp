@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/settings/UserPaths.h"
+#include "settings/UserPaths.h"
 #include "model/DecimalText.h"
 #include "platform/AtomicFile.h"
 #include "platform/IniDocument.h"

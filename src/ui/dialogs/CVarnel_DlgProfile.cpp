@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "app/settings/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "model/ProfileFile.h"
 #include "ui/dialogs/MainWindowAccess.h"
 #include "ui/dialogs/ProfileRows.h"

@@ -9,9 +9,9 @@
 #include <chrono>
 #include <thread>
 
-#include "app/settings/AppSettings.h"
-#include "app/settings/FirstRun.h"
-#include "app/settings/VendorLink.h"
+#include "settings/AppSettings.h"
+#include "settings/FirstRun.h"
+#include "settings/VendorLink.h"
 #include "devicelink/DeviceCommands.h"
 #include "devicelink/DeviceResult.h"
 #include "devicelink/ReportTransport.h"

@@ -9,8 +9,8 @@
 #include <atomic>
 #include <memory>
 
-#include "app/settings/AppPaths.h"
-#include "app/settings/UserPaths.h"
+#include "settings/AppPaths.h"
+#include "settings/UserPaths.h"
 #include "devicelink/DevicePresence.h"
 #include "model/KeyAssignmentModel.h"
 #include "model/KeyButtonObserver.h"

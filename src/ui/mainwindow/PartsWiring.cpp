@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <memory>
 
-#include "app/settings/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "devicelink/DeviceCommands.h"
 #include "ui/mainwindow/CVarnelDlg.h"
 #include "ui/mainwindow/KeyboardView.h"

@@ -6,8 +6,8 @@
 #include <QThread>
 #include <cstdlib>
 
-#include "app/settings/AppPaths.h"
-#include "app/settings/UserPaths.h"
+#include "settings/AppPaths.h"
+#include "settings/UserPaths.h"
 #include "ui/mainwindow/SharedUsbgate.h"
 #include "ui/skin/layout/LanguageText.h"
 

@@ -10,7 +10,7 @@
 #include <QMenu>
 
 #include "AppTestSupport.h"
-#include "app/settings/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "model/lighting/LightingModel.h"
 #include "platform/Registry.h"
 #include "ui/mainwindow/AboutBox.h"

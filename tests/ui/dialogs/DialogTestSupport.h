@@ -14,7 +14,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/settings/AppSettings.h"
+#include "settings/AppSettings.h"
 #include "model/KeyAssignmentModel.h"
 #include "model/KeyButtonObserver.h"
 #include "model/ProfileStore.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/settings/AppSettings.h"
+#include "settings/AppSettings.h"
 
 namespace skin {
 

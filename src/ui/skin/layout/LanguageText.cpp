@@ -2,7 +2,7 @@
 
 #include <mutex>
 
-#include "app/settings/AppPaths.h"
+#include "settings/AppPaths.h"
 #include "platform/Folders.h"
 #include "platform/IniFile.h"
 

@@ -1,6 +1,6 @@
-#include "app/settings/UserPaths.h"
+#include "settings/UserPaths.h"
 
-#include "app/settings/AppPaths.h"
+#include "settings/AppPaths.h"
 #include "platform/Folders.h"
 
 namespace app {

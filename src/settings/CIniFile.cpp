@@ -1,4 +1,4 @@
-#include "app/settings/CIniFile.h"
+#include "settings/CIniFile.h"
 
 #include "platform/IniFile.h"
 

@@ -1,4 +1,4 @@
-#include "app/settings/FirstRun.h"
+#include "settings/FirstRun.h"
 
 #include "platform/AtomicFile.h"
 

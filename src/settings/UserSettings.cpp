@@ -1,4 +1,4 @@
-#include "app/settings/UserSettings.h"
+#include "settings/UserSettings.h"
 
 #include "platform/IniFile.h"
 

@@ -4,8 +4,8 @@
 // file the user deleted does not come back.
 #pragma once
 
-#include "app/settings/AppPaths.h"
-#include "app/settings/UserPaths.h"
+#include "settings/AppPaths.h"
+#include "settings/UserPaths.h"
 
 namespace app {
 

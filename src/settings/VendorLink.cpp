@@ -1,4 +1,4 @@
-#include "app/settings/VendorLink.h"
+#include "settings/VendorLink.h"
 
 #include "platform/IniFile.h"
 

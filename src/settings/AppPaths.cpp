@@ -1,8 +1,8 @@
-#include "app/settings/AppPaths.h"
+#include "settings/AppPaths.h"
 
 #include <cstdio>
 
-#include "app/settings/UserPaths.h"
+#include "settings/UserPaths.h"
 #include "platform/Folders.h"
 
 namespace app {
