@@ -16,7 +16,8 @@ namespace platform {
 inline constexpr std::size_t kIniShortBuffer = 260;
 inline constexpr std::size_t kIniLongBuffer = 2048;
 
-// Reads one value. A present key with an empty value gives the empty text.
+// Reads one value. A present key with an empty value gives the empty text; a
+// value wholly inside one pair of matching quotes is given without them.
 std::u16string readIniString(const std::filesystem::path &file, std::u16string_view section,
                              std::u16string_view key, std::u16string_view fallback,
                              std::size_t bufferSize = kIniShortBuffer);

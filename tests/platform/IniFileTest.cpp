@@ -65,6 +65,32 @@ TEST_F(IniFileTest, ReadsFilesAsWindowsToolsWriteThem) {
     EXPECT_EQ(readIniString(utf16, u"a", u"K", u"d"), u"\u00FC");
 }
 
+TEST_F(IniFileTest, OneMatchingPairOfQuotesAroundTheValueIsTakenOff) {
+    const auto file = folder.write("q.ini",
+                                   "[Q]\n"
+                                   "T=\"  hi  \"\n"
+                                   "S=  'single'  \n"
+                                   "N=\"42\"\n"
+                                   "Mixed=\"a'\n"
+                                   "Inner=a \"b\" c\n"
+                                   "Lone=\"\n"
+                                   "Twice=\"\"x\"\"\n"
+                                   "Empty=''\n");
+    EXPECT_EQ(readIniString(file, u"Q", u"T", u"d"), u"  hi  ");
+    EXPECT_EQ(readIniString(file, u"Q", u"S", u"d"), u"single");
+    EXPECT_EQ(readIniInt(file, u"Q", u"N", 7), 42);
+    EXPECT_EQ(readIniString(file, u"Q", u"Mixed", u"d"), u"\"a'");
+    EXPECT_EQ(readIniString(file, u"Q", u"Inner", u"d"), u"a \"b\" c");
+    EXPECT_EQ(readIniString(file, u"Q", u"Lone", u"d"), u"\"");
+    EXPECT_EQ(readIniString(file, u"Q", u"Twice", u"d"), u"\"x\"");
+    EXPECT_EQ(readIniString(file, u"Q", u"Empty", u"d"), u"");
+    // The settings store quotes its own strings and still reads them back whole.
+    platform::Registry registry(folder.path() / "registry.ini");
+    ASSERT_TRUE(registry.writeString(u"Software\\App", u"v", u"\"quoted\" and 'single'"));
+    EXPECT_EQ(platform::Registry(folder.path() / "registry.ini").readString(u"Software\\App", u"v"),
+              u"\"quoted\" and 'single'");
+}
+
 TEST_F(IniFileTest, CutsValuesToTheCallersBuffer) {
     const std::string longValue(3000, 'x');
     const auto file =
