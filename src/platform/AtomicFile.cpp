@@ -55,6 +55,15 @@ void syncFolder(const std::filesystem::path &folder) {
     ::close(fd);
 }
 
+// A file that may not be written in place must not be replaced either: the rename
+// only needs the folder's permission, so the file's own mode is checked here. A
+// file with no write bit at all counts as read-only for every user, root included.
+bool isReadOnly(const std::filesystem::path &target) {
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) != 0) return false;
+    return (existing.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0;
+}
+
 // Writes the temporary file; it takes the permission bits of the file it replaces,
 // or the default bits under the process umask for a new file.
 bool writeTemporary(const std::filesystem::path &temporary, const std::filesystem::path &target,
@@ -89,6 +98,7 @@ std::optional<std::string> readWholeFile(const std::filesystem::path &file) {
 
 bool writeFileAtomically(const std::filesystem::path &file, std::string_view contents) {
     const auto target = resolveLinks(file);
+    if (isReadOnly(target)) return false;
     const auto temporary = temporaryNameFor(target);
     if (!writeTemporary(temporary, target, contents) || !passCheckpoint(temporary) ||
         ::rename(temporary.c_str(), target.c_str()) != 0) {

@@ -84,4 +84,21 @@ TEST_F(AtomicWriteTest, ReplacementKeepsPermissionsAndSymbolicLinks) {
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
+TEST_F(AtomicWriteTest, ReadOnlyFileIsNeitherReplacedNorChanged) {
+    const std::string before = "[A]\nkey=old\n";
+    const auto file = folder.write("locked.ini", before);
+    ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
+    EXPECT_FALSE(platform::writeIniString(file, u"A", u"key", u"new"));
+    EXPECT_FALSE(platform::deleteIniKey(file, u"A", u"key"));
+    EXPECT_FALSE(platform::writeFileAtomically(file, "other"));
+    EXPECT_EQ(ScratchFolder::read(file), before);
+    struct stat info {};
+    ASSERT_EQ(::stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0444u);
+    EXPECT_EQ(filesIn(folder.path()), 1u);
+    // A writable file in the same folder is still written.
+    ::chmod(file.c_str(), 0644);
+    EXPECT_TRUE(platform::writeIniString(file, u"A", u"key", u"new"));
+}
+
 }  // namespace
