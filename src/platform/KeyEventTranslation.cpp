@@ -122,10 +122,10 @@ constexpr std::array kEvdevKeys{
     plain(92, 0x79, kNoVirtualKey),
     plain(93, 0x70, kNoVirtualKey),
     plain(94, 0x7B, 0xEB),
-    plain(95, 0x7E, 0xC2),
     plain(122, 0x72, kNoVirtualKey),
     plain(123, 0x71, 0xE9),
     plain(124, 0x7D, kNoVirtualKey),
+    plain(121, 0x7E, 0xC2),  // keypad comma (the Brazilian keypad's separator)
     // Keys sent with the prefix.
     prefixed(96, 0x1C, 0x0D),
     prefixed(97, 0x1D, 0xA3),
@@ -174,9 +174,17 @@ constexpr std::array kEvdevKeys{
     prefixed(226, 0x6D, 0xB5),
 };
 
+constexpr std::uint32_t kEvdevPause = 119;
+constexpr std::uint32_t kEvdevPrintScreen = 99;
+constexpr TranslatedKey kBreak{0x46, true, 0x03};
+constexpr TranslatedKey kSysReq{0x54, false, 0x2C};
+
 }  // namespace
 
-std::optional<TranslatedKey> translateEvdevKey(std::uint32_t evdevCode, bool numLockOn) {
+std::optional<TranslatedKey> translateEvdevKey(std::uint32_t evdevCode, bool numLockOn,
+                                               HeldModifiers held) {
+    if (evdevCode == kEvdevPause && held.control) return kBreak;
+    if (evdevCode == kEvdevPrintScreen && held.alt) return kSysReq;
     for (const EvdevKey &key : kEvdevKeys) {
         if (key.evdev != evdevCode) continue;
         return TranslatedKey{key.scanCode, key.extended,

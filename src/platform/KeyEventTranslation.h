@@ -17,8 +17,16 @@ struct TranslatedKey {
     std::uint8_t virtualKey = 0;
 };
 
+// Modifiers held while the key goes down: with Ctrl, Pause is the Break key, and
+// with Alt, Print Screen is the SysReq key, each with a scan code of its own.
+struct HeldModifiers {
+    bool control = false;
+    bool alt = false;
+};
+
 // The key of an evdev code; none for codes no key of the keyboard sends.
-std::optional<TranslatedKey> translateEvdevKey(std::uint32_t evdevCode, bool numLockOn);
+std::optional<TranslatedKey> translateEvdevKey(std::uint32_t evdevCode, bool numLockOn,
+                                               HeldModifiers held = {});
 
 // The flags word of a keyboard message: repeat count 1 in bits 0..15, the scan
 // code in bits 16..23, the extended flag in bit 24, the previous key state in

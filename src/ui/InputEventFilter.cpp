@@ -29,8 +29,10 @@ bool isSystemKeyMessage(const QKeyEvent &event) {
 std::optional<KeyMessage> keyMessageOf(const QKeyEvent &event, bool wasDown) {
     const quint32 native = event.nativeScanCode();
     if (native <= platform::kXkbKeycodeOffset) return std::nullopt;
-    const auto key =
-        platform::translateEvdevKey(native - platform::kXkbKeycodeOffset, numLockOnFor(event));
+    const platform::HeldModifiers held{event.modifiers().testFlag(Qt::ControlModifier),
+                                       event.modifiers().testFlag(Qt::AltModifier)};
+    const auto key = platform::translateEvdevKey(native - platform::kXkbKeycodeOffset,
+                                                 numLockOnFor(event), held);
     if (!key) return std::nullopt;
     const bool released = event.type() == QEvent::KeyRelease;
     const bool system = isSystemKeyMessage(event);

@@ -38,6 +38,17 @@ TEST(KeyMessages, CarryTheKeyCodeTheDirectionAndTheMessageNumber) {
     EXPECT_EQ(ui::keyMessageOf(keyEvent(QEvent::KeyPress, 71, "7"), false)->virtualKey, 0x67u);
     EXPECT_EQ(ui::keyMessageOf(keyEvent(QEvent::KeyPress, 71), false)->virtualKey, 0x24u);
 
+    // Ctrl+Pause is Break and Alt+Print Screen is SysReq, as the key codes have them.
+    const auto ctrlPause =
+        ui::keyMessageOf(keyEvent(QEvent::KeyPress, 119, {}, Qt::ControlModifier), false);
+    ASSERT_TRUE(ctrlPause);
+    EXPECT_EQ(model::keyCodeOfKeyEvent(ctrlPause->virtualKey, ctrlPause->flags), 0x146);
+    const auto altPrint =
+        ui::keyMessageOf(keyEvent(QEvent::KeyPress, 99, {}, Qt::AltModifier), false);
+    ASSERT_TRUE(altPrint);
+    EXPECT_EQ(altPrint->message, model::kMessageSysKeyDown);
+    EXPECT_EQ(model::keyCodeOfKeyEvent(altPrint->virtualKey, altPrint->flags), 0x054);
+
     // Events without a native key code carry no key.
     const QKeyEvent synthetic(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
     EXPECT_FALSE(ui::keyMessageOf(synthetic, false));

@@ -68,6 +68,26 @@ TEST(KeyEventTranslation, ModifiersAndLockKeysAreToldApartByScanCode) {
     }
 }
 
+model::KeyCode keyCodeOf(const std::optional<platform::TranslatedKey> &key) {
+    return key ? model::keyCodeOfKeyEvent(key->virtualKey, keyEventFlags(*key, false, false)) : 0;
+}
+
+TEST(KeyEventTranslation, KeypadCommaAndTheModifiedPauseAndPrintScreenKeys) {
+    const auto keypadComma = translateEvdevKey(121, true);
+    ASSERT_TRUE(keypadComma);
+    EXPECT_EQ(keypadComma->virtualKey, 0xC2);
+    EXPECT_EQ(keyCodeOf(keypadComma), 0x07E);
+    // The Japanese keypad comma has no row of the key table.
+    EXPECT_FALSE(translateEvdevKey(95, true));
+
+    EXPECT_EQ(keyCodeOf(translateEvdevKey(119, true, {.control = true})), 0x146);
+    EXPECT_EQ(translateEvdevKey(119, true, {.control = true})->virtualKey, 0x03);
+    EXPECT_EQ(keyCodeOf(translateEvdevKey(119, true, {.alt = true})), 0x045);
+    EXPECT_EQ(keyCodeOf(translateEvdevKey(99, true, {.alt = true})), 0x054);
+    EXPECT_EQ(translateEvdevKey(99, true, {.alt = true})->virtualKey, 0x2C);
+    EXPECT_EQ(keyCodeOf(translateEvdevKey(99, true, {.control = true})), 0x137);
+}
+
 TEST(KeyEventTranslation, KeypadSendsDigitsOrNavigationByNumLock) {
     const auto on = translateEvdevKey(71, true);
     const auto off = translateEvdevKey(71, false);
