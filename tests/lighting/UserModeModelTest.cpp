@@ -48,7 +48,8 @@ TEST_F(UserModeTest, ArrivalLoadsTheSlotAndUploadsEveryKey) {
     EXPECT_EQ(model->userModeNames()[0], u"0");
     for (std::uint8_t slot : paintableSlots()) {
         EXPECT_EQ(keyColour(0, slot), rgb(kRed)) << int(slot);
-        EXPECT_TRUE(model->keyColours().baseFlag(0, slot));
+        // Red keys do not show the black base colour, whatever the file's flag says.
+        EXPECT_FALSE(model->keyColours().baseFlag(0, slot));
     }
     EXPECT_EQ(countOf(CommandCode::WriteKeyColours), 7);
     // The user-mode group nests inside the read-back group.
@@ -64,9 +65,10 @@ TEST_F(UserModeTest, WithoutModeTwentyNoUserModeIsLoaded) {
 }
 
 TEST_F(UserModeTest, BaseColourBrushKeysFollowTheBaseColour) {
-    enterUserMode("[Mode0]\ntool=0\njcolor=0,0,0\ncolor=0,0,255\n64=0,0,255,0\n65=0,0,255,0\n");
+    enterUserMode("[Mode0]\ntool=0\njcolor=255,0,0\ncolor=0,0,255\n64=0,0,255,0\n65=0,0,255,0\n");
     ASSERT_TRUE(model->selectBrush(1));
-    model->setBaseColour(kWhite);  // every default (red, flagged) key turns white; A and S stay
+    model->setBaseColour(
+        kWhite);  // every default (red, base-coloured) key turns white; A and S stay
     EXPECT_EQ(keyColour(0, slot::Q), rgb(kWhite));
     EXPECT_EQ(keyColour(0, slot::A), rgb(kBlue));
 
@@ -99,6 +101,25 @@ TEST_F(UserModeTest, BaseColourBrushKeysFollowTheBaseColour) {
     keyboard().clearWrites();
     model->setBaseColour(kBlue);
     EXPECT_EQ(countOf(CommandCode::WriteKeyColours), 0);
+}
+
+TEST_F(UserModeTest, FullReadBackLetOnlyKeysShowingTheBaseColourFollowIt) {
+    // Slot 2 has no section: black base colour, every key red with its flag set.
+    enterUserMode("[PRESENTMODE]\nmode=2\n");
+    model->setBaseColour(kWhite);
+    for (std::uint8_t slot : paintableSlots()) {
+        EXPECT_EQ(keyColour(0, slot), rgb(kRed)) << int(slot);
+        EXPECT_EQ(host.shown[slot], kBlack) << int(slot);  // never shown in another colour
+    }
+    EXPECT_EQ(file().keyColour(2, slot::A).colour, kRed);
+
+    // A key showing the base colour follows it even when the file says it does not.
+    enterUserMode("[PRESENTMODE]\nmode=2\n[Mode2]\njcolor=1,2,3\n64=1,2,3,0\n");
+    EXPECT_TRUE(model->keyColours().baseFlag(0, slot::A));
+    EXPECT_FALSE(model->keyColours().baseFlag(0, slot::S));
+    model->setBaseColour(kGreen);
+    EXPECT_EQ(keyColour(0, slot::A), rgb(kGreen));
+    EXPECT_EQ(keyColour(0, slot::S), rgb(kRed));
 }
 
 TEST_F(UserModeTest, PaintingNeedsTheViewAndModeTwenty) {

@@ -132,6 +132,9 @@ int LightingModel::reloadAllLighting() {
     unpackRecord(mirror_[state_.profile], state_);
     selectedModeIndex_ = modes_.indexOf(state_.mode);
     state_.viewOn = settings_.lightingViewSwitch();
+    // The flags read from the file are replaced by what the colours say: a key
+    // follows the base colour only when it shows it.
+    if (modes_.contains(kUserMode)) recomputeBaseFlags();
     return 0;
 }
 

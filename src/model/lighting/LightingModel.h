@@ -14,8 +14,8 @@
 #include "LightingState.h"
 #include "ModeList.h"
 #include "UserModeFile.h"
-#include "settings/UserSettings.h"
 #include "devicelink/DeviceCommands.h"
+#include "settings/UserSettings.h"
 
 namespace lighting {
 
@@ -34,8 +34,9 @@ public:
 
     // Read-back of the three records; 0, or -1 when the info block cannot be read.
     int reloadLighting();
-    // As reloadLighting, plus the user mode when the keyboard supports mode 20;
-    // the lighting view switch then follows the settings file both ways.
+    // As reloadLighting, plus the user mode when the keyboard supports mode 20
+    // (followed by recomputeBaseFlags); the lighting view switch then follows
+    // the settings file both ways.
     int reloadAllLighting();
 
     int selectMode(int selectorIndex);
