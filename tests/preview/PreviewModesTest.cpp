@@ -73,6 +73,8 @@ TEST(PreviewModes, ColourAndPlainModes) {
         frame = engine.tick(state);
         EXPECT_EQ(frame[slot::A].kind, Kind::Plain) << mode;
         EXPECT_EQ(frame[slot::Fn].kind, Kind::Plain) << mode;
+        // The G keys, coloured by mode 20 from the key colour table, go plain too.
+        EXPECT_EQ(frame[slot::GKeys].kind, Kind::Plain) << mode;
     }
     state.mode = 20;  // user mode: the panel shows the key colour table
     frame = engine.tick(state);

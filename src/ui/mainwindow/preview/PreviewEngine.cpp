@@ -118,8 +118,10 @@ void PreviewEngine::paintRow(int row, Colour colour) {
     }
 }
 
+// The 104 key buttons, Fn and the G keys' shared slot: every key mode 20 colours.
 void PreviewEngine::showPlain() {
     for (std::uint8_t slot : lighting::paintableSlots()) frame_[slot] = {KeyLook::Kind::Plain, 0};
+    frame_[lighting::slot::GKeys] = {KeyLook::Kind::Plain, 0};
 }
 
 void PreviewEngine::stepWave(const lighting::LightingState &state) {
