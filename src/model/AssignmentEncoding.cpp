@@ -53,10 +53,12 @@ KeyAssignment decodeMacroEntry(DeviceEntry entry) {
     }
 }
 
+// A usage that names no key leaves the key disabled; a modifier entry always
+// gives a key assignment, with no key (0) when no modifier bit is set.
 KeyAssignment decodeKeyboardEntry(DeviceEntry entry) {
-    KeyCode code = kNoKey;
-    if (entry.a == kKeyboardUsage) code = keyCodeOfDeviceUsage({kUsagePageKeyboard, entry.b});
-    if (entry.a == kKeyboardModifier) code = modifierKeyOfBits(entry.b);
+    if (entry.a == kKeyboardModifier) return assignment(kKindKey, modifierKeyOfBits(entry.b));
+    if (entry.a != kKeyboardUsage) return assignment(kKindDisabled, 0);
+    const KeyCode code = keyCodeOfDeviceUsage({kUsagePageKeyboard, entry.b});
     return code != kNoKey ? assignment(kKindKey, code) : assignment(kKindDisabled, 0);
 }
 

@@ -86,6 +86,10 @@ TEST(AssignmentEncodingTest, PageEntriesDecodeToRecords) {
     EXPECT_EQ(decodeDeviceEntry({2, 2, 0x05}), recordOf(kKindKey, 0x30));
     EXPECT_EQ(decodeDeviceEntry({2, 2, 0x00}), recordOf(kKindDisabled, 0));
     EXPECT_EQ(decodeDeviceEntry({2, 1, 0x10}), recordOf(kKindKey, 0x11D));
+    EXPECT_EQ(decodeDeviceEntry({2, 1, 0x30}), recordOf(kKindKey, 0x11D));
+    // A modifier entry without a bit is still a key assignment, with no key.
+    EXPECT_EQ(decodeDeviceEntry({2, 1, 0x00}), recordOf(kKindKey, 0));
+    EXPECT_EQ(decodeDeviceEntry({2, 3, 0x10}), recordOf(kKindDisabled, 0));
     EXPECT_EQ(decodeDeviceEntry({4, 0x81, 0}), recordOf(kKindDisabled, 0));
 }
 
