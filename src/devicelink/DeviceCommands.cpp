@@ -148,24 +148,6 @@ std::int32_t DeviceCommands::writeKeyColours(std::span<const std::uint8_t> rgb,
     return send(CommandCode::WriteKeyColours, static_cast<std::uint8_t>(rgb.size()), offset, rgb);
 }
 
-std::int32_t DeviceCommands::readAllParams(std::span<std::uint8_t, kInfoSize> info,
-                                           ParamRecords &records) {
-    InfoBlock block{};
-    if (readInfo(block) != kDone) return kWriteRefused;
-    std::copy(block.begin(), block.end(), info.begin());
-    beginCommand();
-    std::int32_t firstFailure = kDone;
-    for (int profile = 0; profile < kProfileCount; ++profile) {
-        std::array<std::uint8_t, kPayloadSize> buffer{};
-        const auto offset = static_cast<std::uint16_t>(profile * kParamRecordSize);
-        const std::int32_t result = readParams(buffer, kPayloadSize, offset);
-        if (result != kDone && firstFailure == kDone) firstFailure = result;
-        std::copy_n(buffer.begin(), kParamRecordSize, records[profile].begin());
-    }
-    endCommand();
-    return firstFailure;
-}
-
 int DeviceCommands::activeProfile() {
     const int cached = activeProfile_;
     if (cached >= 0) return cached;

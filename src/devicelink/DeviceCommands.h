@@ -51,12 +51,6 @@ public:
     std::int32_t writeKeyColours(std::span<const std::uint8_t> rgb, std::uint16_t firstKey,
                                  int profile);
 
-    // Reads the info block and the parameter records of all three profiles,
-    // inside one command group. When the info block cannot be read, returns -1
-    // and leaves both outputs unchanged. A record whose read fails is left
-    // zeroed and its result is returned once the group is closed.
-    std::int32_t readAllParams(std::span<std::uint8_t, kInfoSize> info, ParamRecords &records);
-
     // The keyboard's active on-board profile, from the cache when known, else
     // read from the info block; -1 when it cannot be read.
     int activeProfile();

@@ -39,7 +39,6 @@ inline constexpr std::size_t kMacroAreaLimit = 0x10000;
 
 using InfoBlock = std::array<std::uint8_t, kInfoSize>;
 using ParamRecord = std::array<std::uint8_t, kParamRecordSize>;
-using ParamRecords = std::array<ParamRecord, kProfileCount>;
 using KeyPage = std::array<std::uint8_t, kKeyPageSize>;
 
 }  // namespace devicelink

@@ -132,47 +132,6 @@ TEST_F(CommandSetTest, InfoParamsAndColoursLandWhereTheyAreAddressed) {
     EXPECT_EQ(keyboard().writesOf(CommandCode::EndCommand).size(), 1u);
 }
 
-TEST_F(CommandSetTest, ParameterReadBackReadsAllThreeRecordsInOneGroup) {
-    const std::vector<std::uint8_t> area = pattern(126, 11);
-    poke("params", 0, area);
-    InfoBlock info{};
-    ParamRecords records{};
-    EXPECT_EQ(commands->readAllParams(info, records), kDone);
-    for (int k = 0; k < 3; ++k) {
-        EXPECT_TRUE(std::equal(records[k].begin(), records[k].end(), area.begin() + k * 42))
-            << "record " << k;
-    }
-    EXPECT_EQ(std::vector<std::uint8_t>(info.begin(), info.end()), peek("info", 0, 44));
-    std::vector<int> codes;
-    for (const Report &report : keyboard().writes()) codes.push_back(report[kCodeByte]);
-    EXPECT_EQ(codes, (std::vector<int>{0x03, 0x01, 0x05, 0x05, 0x05, 0x02}));
-    EXPECT_EQ(chunksOf(CommandCode::ReadParams),
-              (std::vector<std::pair<int, int>>{{56, 0}, {56, 42}, {56, 84}}));
-
-    // Without the info block nothing is read and nothing changes.
-    keyboard().command("unplug");
-    InfoBlock untouchedInfo;
-    untouchedInfo.fill(0xAA);
-    ParamRecords untouched{};
-    untouched[2].fill(0xBB);
-    EXPECT_EQ(commands->readAllParams(untouchedInfo, untouched), kWriteRefused);
-    EXPECT_EQ(untouchedInfo[0], 0xAA);
-    EXPECT_EQ(untouched[2][41], 0xBB);
-}
-
-TEST_F(CommandSetTest, ParameterReadBackReportsAFailedRecord) {
-    InfoBlock info{};
-    ParamRecords records;
-    records[0].fill(0x77);
-    // The first record arrives, the library refuses to ask for the others.
-    keyboard().refuseWritesOf(CommandCode::ReadParams, 1);
-    EXPECT_EQ(commands->readAllParams(info, records), kWriteRefused);
-    EXPECT_NE(records[0][0], 0x77);
-    EXPECT_EQ(keyboard().writesOf(CommandCode::EndCommand).size(), 1u);
-    EXPECT_EQ(std::vector<std::uint8_t>(records[1].begin(), records[1].end()),
-              std::vector<std::uint8_t>(42, 0));
-}
-
 TEST_F(CommandSetTest, ActiveProfileIsCachedAndSetByRewritingTheInfoBlock) {
     std::vector<std::uint8_t> info = pattern(44, 60);
     info[10] = 1;

@@ -179,3 +179,59 @@ TEST_F(SimulatedLightingTest, DefaultsRewriteTheFirst35BytesOfTheRecord) {
     EXPECT_EQ(record(1)[1], 2);
     EXPECT_EQ(countOf(CommandCode::WriteParams), 1);
 }
+
+TEST_F(SimulatedLightingTest, ReadBackReadsAllThreeRecordsInOneGroupAndKeepsAFailedOne) {
+    const Bytes area = devicelink::testing::pattern(126, 11);
+    poke("params", 0, area);
+    ASSERT_EQ(model->reloadLighting(), 0);
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_TRUE(
+            std::equal(model->record(k).begin(), model->record(k).end(), area.begin() + k * 42))
+            << "record " << k;
+    }
+    std::vector<int> codes;
+    std::vector<std::pair<int, int>> reads;
+    for (const devicelink::Report &report : keyboard().writes()) {
+        codes.push_back(report[devicelink::kCodeByte]);
+        if (report[devicelink::kCodeByte] == 0x05)
+            reads.push_back({report[devicelink::kLengthByte], devicelink::reportOffset(report)});
+    }
+    EXPECT_EQ(codes, (std::vector<int>{0x03, 0x01, 0x05, 0x05, 0x05, 0x02}));
+    EXPECT_EQ(reads, (std::vector<std::pair<int, int>>{{56, 0}, {56, 42}, {56, 84}}));
+
+    // The second record cannot be read: it keeps what was read before, and the
+    // group is still closed.
+    poke("params", 0, Bytes(126, 0x44));
+    keyboard().clearWrites();
+    keyboard().refuseWritesOf(CommandCode::ReadParams, 1);
+    ASSERT_EQ(model->reloadLighting(), 0);
+    const auto mirrored = [&](int k) {
+        return Bytes(model->record(k).begin(), model->record(k).end());
+    };
+    EXPECT_EQ(mirrored(0), Bytes(42, 0x44));
+    EXPECT_EQ(mirrored(1), Bytes(area.begin() + 42, area.begin() + 84));
+    EXPECT_EQ(countOf(CommandCode::EndCommand), 1);
+}
+
+TEST_F(SimulatedLightingTest, KeyColourBlockGoesOutIn18KeyReportsAndTheGroupAlwaysCloses) {
+    setModeBytes({1, 20});
+    model->setCurrentProfile(1);
+    ASSERT_EQ(model->reloadAllLighting(), 0);
+    keyboard().clearWrites();
+    ASSERT_EQ(model->loadUserMode(), 1);
+    std::vector<std::pair<int, int>> chunks;
+    for (const devicelink::Report &report : keyboard().writesOf(CommandCode::WriteKeyColours))
+        chunks.push_back({report[devicelink::kLengthByte], devicelink::reportOffset(report)});
+    std::vector<std::pair<int, int>> expected;
+    for (int key = 0; key < 126; key += 18)
+        expected.push_back({54, int(devicelink::kKeyColourSlotSize) + key * 3});
+    EXPECT_EQ(chunks, expected);
+    Bytes block = peek("colours1", 0, 378);
+    EXPECT_EQ(Bytes(block.begin() + slot::A * 3, block.begin() + slot::A * 3 + 3),
+              (Bytes{0xFF, 0, 0}));
+
+    keyboard().clearWrites();
+    keyboard().refuseWritesOf(CommandCode::WriteKeyColours, 2);
+    EXPECT_NE(model->loadUserMode(), 1);
+    EXPECT_EQ(countOf(CommandCode::EndCommand), 1);
+}
