@@ -2,8 +2,8 @@
 
 #include <QKeyEvent>
 
-#include "settings/AppSettings.h"
 #include "model/ProfileFile.h"
+#include "settings/AppSettings.h"
 #include "ui/dialogs/MainWindowAccess.h"
 #include "ui/dialogs/ProfileRows.h"
 #include "ui/skin/CPngButton.h"
@@ -142,8 +142,8 @@ void CVarnel_DlgProfile::addNewFile() {
     const int language = context_.window.languageIndex();
     const std::filesystem::path initial =
         context_.userFolder / skin::dialogText("PROFILE_NEW", language).toStdU16String();
-    const QString chosen =
-        skin::dialogServices().saveFileName(this, QString(), skin::toQString(initial), kFileFilter);
+    const QString chosen = skin::dialogServices().saveFileName(
+        this, QString(), skin::toQString(initial), kFileFilter, QStringLiteral("vrp"));
     if (chosen.isEmpty()) return;
     const std::filesystem::path file = withProfileExtension(skin::toPath(chosen));
     // A file that cannot be created still gets its row.

@@ -17,6 +17,7 @@ namespace {
 
 constexpr int kMaxLabelLength = 1024;
 const QString kProfileFilter = QStringLiteral("(*.vrp) (*.vrp);;(*.*) (*)");
+const QString kProfileExtension = QStringLiteral("vrp");
 
 QString withVrpExtension(const QString &path) {
     return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".vrp") : path;
@@ -81,6 +82,7 @@ int ProfileCommands::switchProfile(int profile) {
                 // The file holds the last applied state. When it cannot be read
                 // the store keeps the changes, and Apply stays enabled to say so.
                 if (currentProfile() >= 0) {
+                    context_.prepareUserFolder();
                     std::lock_guard lock(context_.working.mutex());
                     if (model::readProfileFile(profileDataFile(), context_.working) != 1) {
                         setPending(true);
@@ -179,7 +181,7 @@ bool ProfileCommands::importFrom(const QString &path) {
 
 void ProfileCommands::exportWithDialog() {
     const QString path = skin::dialogServices().saveFileName(
-        &window_, QString(), QStringLiteral("*.vrp"), kProfileFilter);
+        &window_, QString(), QStringLiteral("*.vrp"), kProfileFilter, kProfileExtension);
     if (!path.isEmpty()) exportTo(withVrpExtension(path));
 }
 
@@ -196,8 +198,7 @@ void ProfileCommands::installDefaultStore(model::ProfileStore &store) {
 }
 
 void ProfileCommands::reloadFromKeyboard(bool keepPending) {
-    std::error_code ignored;
-    std::filesystem::create_directories(context_.userFolder, ignored);
+    context_.prepareUserFolder();
     const int profile = currentProfile();
     const bool downloaded =
         profile >= 0 && context_.transfer.downloadDeviceImage(profileDataFile());

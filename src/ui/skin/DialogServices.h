@@ -25,8 +25,11 @@ public:
     // The chosen file, or the empty text when the user cancels.
     virtual QString openFileName(QWidget *parent, const QString &title, const QString &folder,
                                  const QString &filter) = 0;
+    // A typed name without an extension gets `defaultSuffix` before the dialog
+    // asks whether to replace an existing file, so the question is about the
+    // file that will really be written.
     virtual QString saveFileName(QWidget *parent, const QString &title, const QString &folder,
-                                 const QString &filter) = 0;
+                                 const QString &filter, const QString &defaultSuffix) = 0;
     // The chosen colour, or nothing when the user cancels.
     virtual std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) = 0;
 };

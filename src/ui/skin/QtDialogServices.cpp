@@ -28,8 +28,13 @@ QString QtDialogServices::openFileName(QWidget *parent, const QString &title, co
 }
 
 QString QtDialogServices::saveFileName(QWidget *parent, const QString &title, const QString &folder,
-                                       const QString &filter) {
-    return QFileDialog::getSaveFileName(parent, title, folder, filter);
+                                       const QString &filter, const QString &defaultSuffix) {
+    QFileDialog dialog(parent, title, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
 }
 
 std::optional<QColor> QtDialogServices::chooseColor(QWidget *parent, const QColor &initial) {

@@ -12,7 +12,7 @@ public:
     QString openFileName(QWidget *parent, const QString &title, const QString &folder,
                          const QString &filter) override;
     QString saveFileName(QWidget *parent, const QString &title, const QString &folder,
-                         const QString &filter) override;
+                         const QString &filter, const QString &defaultSuffix) override;
     std::optional<QColor> chooseColor(QWidget *parent, const QColor &initial) override;
 };
 

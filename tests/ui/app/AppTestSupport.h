@@ -32,7 +32,8 @@ public:
     QString openFileName(QWidget *, const QString &, const QString &, const QString &) override {
         return fileName;
     }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override {
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &,
+                         const QString &) override {
         return fileName;
     }
     std::optional<QColor> chooseColor(QWidget *, const QColor &) override { return std::nullopt; }

@@ -14,11 +14,11 @@
 #include <memory>
 #include <vector>
 
-#include "settings/AppSettings.h"
 #include "model/KeyAssignmentModel.h"
 #include "model/KeyButtonObserver.h"
 #include "model/ProfileStore.h"
 #include "platform/Registry.h"
+#include "settings/AppSettings.h"
 #include "ui/dialogs/MainWindowAccess.h"
 #include "ui/skin/DialogServices.h"
 
@@ -60,7 +60,7 @@ public:
     QString openFileName(QWidget *, const QString &, const QString &, const QString &) override {
         return fileName;
     }
-    QString saveFileName(QWidget *, const QString &, const QString &folder,
+    QString saveFileName(QWidget *, const QString &, const QString &folder, const QString &,
                          const QString &) override {
         offeredNames.push_back(folder);
         return fileName;
