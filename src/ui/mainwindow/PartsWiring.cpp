@@ -3,8 +3,8 @@
 #include <QPointer>
 #include <memory>
 
-#include "settings/AppSettings.h"
 #include "devicelink/DeviceCommands.h"
+#include "settings/AppSettings.h"
 #include "ui/mainwindow/CVarnelDlg.h"
 #include "ui/mainwindow/KeyboardView.h"
 #include "ui/mainwindow/ProfileCommands.h"
@@ -106,7 +106,10 @@ void wireDialogs(CVarnelDlg &window, QObject &owner) {
     parts.openComposite = [composite](int record, int controlId, QRect clicked) {
         composite->openForRecord(record, controlId, clicked);
     };
-    parts.openProfileManager = [manager] { manager->openModal(); };
+    parts.openProfileManager = [manager, &window] {
+        window.prepareUserFolder();
+        manager->openModal();
+    };
     parts.closeDialogs = [composite, manager] {
         composite->closeAsCancel();
         manager->closeAsCancel();

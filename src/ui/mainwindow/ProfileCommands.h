@@ -51,6 +51,8 @@ struct ProfileCommandsContext {
     model::KeyAssignmentModel &keys;
     model::DeviceImageTransfer &transfer;
     std::filesystem::path userFolder;
+    // Makes sure the per-user folder and its lighting files exist.
+    std::function<void()> prepareUserFolder = [] {};
     int languageIndex = 0;
 };
 

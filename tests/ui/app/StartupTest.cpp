@@ -1,4 +1,6 @@
 // Start-up, device presence and the version check of the running utility.
+#include <fcntl.h>
+#include <semaphore.h>
 #include <QApplication>
 
 #include "AppTestSupport.h"
@@ -7,6 +9,7 @@
 #include "ui/mainwindow/AboutBox.h"
 #include "ui/mainwindow/CTrayIcon.h"
 #include "ui/mainwindow/KeyboardView.h"
+#include "ui/mainwindow/ProfileCommands.h"
 #include "ui/skin/CPngButton.h"
 
 namespace apptest {
@@ -14,6 +17,14 @@ namespace {
 
 using devicelink::kTrayIconKeyboard;
 using devicelink::kTrayIconNoKeyboard;
+
+// Opens an event without creating it: true only when someone created it.
+bool namedEventExists(const std::string &name) {
+    sem_t *event = ::sem_open(platform::NamedEventSet::systemName(name).c_str(), 0);
+    if (event == SEM_FAILED) return false;
+    ::sem_close(event);
+    return true;
+}
 
 class StartupTest : public AppTest {
 protected:
@@ -75,10 +86,12 @@ TEST_F(StartupTest, StartSwitchOrNoKeyboardKeepsTheWindowHidden) {
 TEST_F(StartupTest, NamedEventsAreCreatedAndClosedWithTheWindow) {
     CVarnelDlg &dlg = startWindow(true);
     EXPECT_EQ(dlg.namedEvents().size(), 208u);
-    platform::NamedEventSet probe;
-    // Opening an existing name succeeds; the first has two digits, the hundredth three.
-    EXPECT_TRUE(probe.create("Varnel_Event_Main_01"));
-    EXPECT_TRUE(probe.create("Varnel_Event_Main_100"));
+    // The names exist under their two-digit form (three digits from 100 on).
+    EXPECT_TRUE(namedEventExists("Varnel_Event_Main_01"));
+    EXPECT_TRUE(namedEventExists("Varnel_Event_Main_100"));
+    EXPECT_TRUE(namedEventExists("Varnel_Event_Main_208"));
+    EXPECT_FALSE(namedEventExists("Varnel_Event_Main_1"));
+    EXPECT_FALSE(namedEventExists("Varnel_Event_Main_209"));
     dlg.shutdown();
     EXPECT_EQ(dlg.namedEvents().size(), 0u);
     EXPECT_FALSE(dlg.trayIcon().isAdded());
@@ -102,11 +115,38 @@ TEST_F(StartupTest, OldFirmwareAsksForTheUpdateAndEndsWhicheverButton) {
     ASSERT_EQ(started.size(), 1u);
     EXPECT_EQ(started[0].filename(), "Tonder-0109");
 
-    // The current version and an unreadable version pass silently.
+    // The current version and an unreadable version (0) pass silently.
     ASSERT_TRUE(sim().firmware(0x0109));
     replug();
+    ASSERT_TRUE(sim().firmware(0));
+    replug();
     EXPECT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(endedWith, (std::vector<int>{0, 0}));
     (void)dlg;
+}
+
+TEST_F(StartupTest, DeletedUserFolderIsSeededAgainOnArrivalAndBeforeAProfileLoad) {
+    startWindow(true);
+    const auto lightingFilesPresent = [&] {
+        for (int profile = 0; profile < 3; ++profile) {
+            const auto file =
+                userFolder() / ("UserDengColor_" + std::to_string(profile) + ".userd");
+            if (!std::filesystem::exists(file)) return false;
+        }
+        return true;
+    };
+    ASSERT_TRUE(lightingFilesPresent());
+    std::filesystem::remove_all(userFolder());
+    replug();
+    ASSERT_TRUE(waitUntil([&] { return std::filesystem::exists(userFolder() / "$Profile0"); }));
+    EXPECT_TRUE(lightingFilesPresent());
+
+    // Switching profile with changes the user discards loads the profile file.
+    std::filesystem::remove_all(userFolder());
+    window->markApplyPending();
+    dialogs.answers = {skin::MessageAnswer::No};
+    ASSERT_EQ(window->profiles().switchProfile(1), 1);
+    EXPECT_TRUE(lightingFilesPresent());
 }
 
 }  // namespace
