@@ -1,10 +1,12 @@
 #include <fcntl.h>
+#include <poll.h>
 #include <semaphore.h>
 
 #include <gtest/gtest.h>
 #include <thread>
 
 #include "platform/AutoResetEvent.h"
+#include "platform/ClockChangeWatch.h"
 #include "platform/NamedEvents.h"
 
 namespace {
@@ -57,3 +59,15 @@ TEST(AutoResetEvent, WakesOneWaitAndResetsItself) {
 }
 
 }  // namespace
+
+// Setting the clock cannot be done in a test; what can be checked is that the
+// watch waits armed, reports nothing while the clock stays, and stays armed.
+TEST(ClockChangeWatch, WaitsArmedAndReportsNoChangeWhileTheClockStays) {
+    platform::ClockChangeWatch watch;
+    ASSERT_GE(watch.descriptor(), 0);
+    EXPECT_TRUE(watch.isArmed());
+    pollfd readable{watch.descriptor(), POLLIN, 0};
+    EXPECT_EQ(::poll(&readable, 1, 0), 0);
+    EXPECT_FALSE(watch.takeClockChange());
+    EXPECT_TRUE(watch.isArmed());
+}

@@ -9,9 +9,6 @@
 #include <chrono>
 #include <thread>
 
-#include "settings/AppSettings.h"
-#include "settings/FirstRun.h"
-#include "settings/VendorLink.h"
 #include "devicelink/DeviceCommands.h"
 #include "devicelink/DeviceResult.h"
 #include "devicelink/ReportTransport.h"
@@ -20,9 +17,13 @@
 #include "model/ProfileFile.h"
 #include "model/lighting/LightingModel.h"
 #include "platform/LanguageId.h"
+#include "settings/AppSettings.h"
+#include "settings/FirstRun.h"
+#include "settings/VendorLink.h"
 #include "ui/mainwindow/AboutBox.h"
 #include "ui/mainwindow/BusyIndicator.h"
 #include "ui/mainwindow/CTrayIcon.h"
+#include "ui/mainwindow/ClockChangeNotifier.h"
 #include "ui/mainwindow/KeyboardView.h"
 #include "ui/mainwindow/PartsWiring.h"
 #include "ui/mainwindow/ProfileCommands.h"
@@ -171,7 +172,7 @@ void CVarnelDlg::onInitDialog() {
         std::lock_guard lock(stores_.working.mutex());
         ProfileCommands::installDefaultStore(stores_.working);
     }
-    app::initialiseUserFolder(user_, paths_);
+    prepareUserFolder();
     buildControls();
     buildModel();
     partsOwner_ = wireWindowParts(*this);
@@ -179,6 +180,7 @@ void CVarnelDlg::onInitDialog() {
     profiles_->setPending(false);
     setWindowTitle(text("MAIN_CAPTION"));
     createNamedEvents();
+    clockChanges_ = new mainwindow::ClockChangeNotifier([this] { profiles_->apply(); }, this);
     postMessage(kMsgFinishStartup, kTagInit);
     sendMessage(kMsgRelabel, kTagLang, languageIndex_);
     previewTimer_.start(kPreviewFirstMs);
@@ -229,7 +231,7 @@ void CVarnelDlg::buildModel() {
                                 paths_.defaultLightingFile()});
     profiles_ = std::make_unique<ProfileCommands>(
         ProfileCommandsContext{stores_.working, stores_.snapshot, *commands_, *keys_, *transfer_,
-                               user_.userFolder, languageIndex_},
+                               user_.userFolder, [this] { prepareUserFolder(); }, languageIndex_},
         *controlAs<CPngButton>(ids::kApply), *controlAs<CPngButton>(ids::kProfileName), *busy_,
         *this);
     // The panel shows the restored values at once, not only after the next read-back.
@@ -341,6 +343,10 @@ void CVarnelDlg::versionCheck() {
         environment_.startProgram(paths_.updaterProgram, {"In the upgrade"}, paths_.helpFolder);
     }
     environment_.endProcess(0);
+}
+
+void CVarnelDlg::prepareUserFolder() {
+    app::initialiseUserFolder(user_, paths_);
 }
 
 void CVarnelDlg::reloadFromKeyboard() {

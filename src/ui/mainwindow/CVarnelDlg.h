@@ -9,8 +9,6 @@
 #include <atomic>
 #include <memory>
 
-#include "settings/AppPaths.h"
-#include "settings/UserPaths.h"
 #include "devicelink/DevicePresence.h"
 #include "model/KeyAssignmentModel.h"
 #include "model/KeyButtonObserver.h"
@@ -20,6 +18,8 @@
 #include "model/lighting/LightingHost.h"
 #include "platform/NamedEvents.h"
 #include "platform/Registry.h"
+#include "settings/AppPaths.h"
+#include "settings/UserPaths.h"
 #include "ui/mainwindow/CrossThreadMessages.h"
 #include "ui/mainwindow/MainWindowEnvironment.h"
 #include "ui/mainwindow/MainWindowParts.h"
@@ -43,6 +43,7 @@ class BusyIndicator;
 class CTrayIcon;
 
 namespace mainwindow {
+class ClockChangeNotifier;
 class KeyboardView;
 class ProfileCommands;
 }  // namespace mainwindow
@@ -119,6 +120,8 @@ public:
     model::KeyAssignmentModel &keyAssignments() { return *keys_; }
     CTrayIcon &trayIcon() { return *tray_; }
     BusyIndicator &busyIndicator() { return *busy_; }
+    // Applies pending changes when the system clock is set.
+    mainwindow::ClockChangeNotifier &clockChanges() { return *clockChanges_; }
     AboutBox *aboutBox() const;
     mainwindow::MainWindowParts &parts() { return parts_; }
     const platform::NamedEventSet &namedEvents() const { return events_; }
@@ -132,6 +135,9 @@ public:
     void refreshKeyButtons();
     const app::AppPaths &paths() const { return paths_; }
     const app::UserPaths &userPaths() const { return user_; }
+    // Creates the per-user folder with its three lighting files when it is
+    // missing; run before every use of the folder, as the user may delete it.
+    void prepareUserFolder();
     ProcessStores &stores() { return stores_; }
     platform::Registry &registry() { return registry_; }
     // Shows the layout switch the other way and stores it.
@@ -199,6 +205,7 @@ private:
     mainwindow::CrossThreadMessages *messages_ = nullptr;
     mainwindow::KeyboardView *view_ = nullptr;
     std::unique_ptr<mainwindow::ProfileCommands> profiles_;
+    mainwindow::ClockChangeNotifier *clockChanges_ = nullptr;
     BusyIndicator *busy_ = nullptr;
     CTrayIcon *tray_ = nullptr;
     QPointer<AboutBox> about_;

@@ -10,12 +10,14 @@
 #include <QMenu>
 
 #include "AppTestSupport.h"
-#include "settings/AppSettings.h"
+#include "model/KeyAssignment.h"
 #include "model/lighting/LightingModel.h"
 #include "platform/Registry.h"
+#include "settings/AppSettings.h"
 #include "ui/mainwindow/AboutBox.h"
 #include "ui/mainwindow/BusyIndicator.h"
 #include "ui/mainwindow/CTrayIcon.h"
+#include "ui/mainwindow/ClockChangeNotifier.h"
 #include "ui/mainwindow/KeyboardView.h"
 #include "ui/mainwindow/ProfileCommands.h"
 #include "ui/skin/CPngButton.h"
@@ -167,6 +169,29 @@ TEST_F(WindowBehaviourTest, BusyIndicatorCyclesItsFramesWhileApplying) {
     EXPECT_EQ(busy.frame(), 1);
     busy.end();
     EXPECT_TRUE(waitUntil([&] { return !busy.isShown() && !busy.isAnimating(); }, 2000));
+
+    // The Apply button runs the indicator around its work: the picture is up when
+    // the work returns and goes away only once the window's events run again.
+    dlg.markApplyPending();
+    ASSERT_TRUE(dlg.clickControl(ids::kApply));
+    EXPECT_FALSE(dlg.profiles().pending());
+    EXPECT_TRUE(busy.isShown());
+    EXPECT_TRUE(busy.isAnimating());
+    EXPECT_TRUE(waitUntil([&] { return !busy.isShown() && !busy.isAnimating(); }, 2000));
+}
+
+TEST_F(WindowBehaviourTest, SettingTheSystemClockAppliesPendingChanges) {
+    CVarnelDlg &dlg = startWindow(true);
+    EXPECT_TRUE(dlg.clockChanges().isWatching());
+    const std::vector<std::uint8_t> pageBefore = peek("page0", 0, 378);
+    {
+        std::lock_guard lock(stores->working.mutex());
+        stores->working.setRecord(0x1E, model::KeyAssignment{model::kKindDisabled, 0, 0, 0, 0});
+    }
+    dlg.markApplyPending();
+    dlg.clockChanges().clockWasSet();
+    EXPECT_FALSE(dlg.profiles().pending());
+    EXPECT_NE(peek("page0", 0, 378), pageBefore);
 }
 
 // Every text a widget of the window shows: captions, labels, tooltips, list items.
