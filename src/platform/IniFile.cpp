@@ -19,16 +19,6 @@ std::u16string cutToBuffer(std::u16string text, std::size_t bufferSize) {
     return text;
 }
 
-// One matching pair of double or single quotes around the whole value is taken
-// off; the blanks inside the quotes stay.
-std::u16string withoutQuotes(std::u16string text) {
-    if (text.size() >= 2 && (text.front() == u'"' || text.front() == u'\'') &&
-        text.back() == text.front()) {
-        return text.substr(1, text.size() - 2);
-    }
-    return text;
-}
-
 // Leading blanks, an optional sign, then decimal digits; saturates at the int range.
 std::optional<int> parseLeadingInt(std::u16string_view text) {
     std::size_t pos = 0;
@@ -54,13 +44,21 @@ std::optional<int> parseLeadingInt(std::u16string_view text) {
 
 }  // namespace
 
+std::u16string iniValueText(std::string_view stored) {
+    std::u16string text = fromUtf8(stored);
+    if (text.size() >= 2 && (text.front() == u'"' || text.front() == u'\'') &&
+        text.back() == text.front()) {
+        return text.substr(1, text.size() - 2);
+    }
+    return text;
+}
+
 std::u16string readIniString(const std::filesystem::path &file, std::u16string_view section,
                              std::u16string_view key, std::u16string_view fallback,
                              std::size_t bufferSize) {
     const auto document = loadIniDocument(file);
     const auto value = document->find(section, key);
-    return cutToBuffer(value ? withoutQuotes(fromUtf8(*value)) : std::u16string(fallback),
-                       bufferSize);
+    return cutToBuffer(value ? iniValueText(*value) : std::u16string(fallback), bufferSize);
 }
 
 int readIniInt(const std::filesystem::path &file, std::u16string_view section,

@@ -34,7 +34,7 @@ TEST(UserModeFile, ReadsWhatItWroteAndToleratesMalformedValues) {
     writeText(file.path(),
               "[PRESENTMODE]\nmode=12\n[MODENAME]\n1=Night\n"
               "[Mode1]\ntool=7\njcolor=300,-4,x\ncolor=1,2\n"
-              "64=10,20,30,5\n65=garbage\n66= 7 , 8 , 9 , 0\n");
+              "64=10,20,30,5\n65=garbage\n66= 7 , 8 , 9 , 0\n67=\"1,2,3,0\"\n");
     EXPECT_EQ(file.presentSlot(), 0);  // out of range
     EXPECT_EQ(file.slotName(1), u"Night");
     UserModeTools tools = file.tools(1);
@@ -48,6 +48,9 @@ TEST(UserModeFile, ReadsWhatItWroteAndToleratesMalformedValues) {
     EXPECT_FALSE(keys[65].baseFlag);
     EXPECT_EQ(keys[66].colour, makeColour(7, 8, 9));
     EXPECT_FALSE(keys[66].baseFlag);
+    // A quoted entry reads the same whether read alone or with the whole section.
+    EXPECT_EQ(keys[67].colour, makeColour(1, 2, 3));
+    EXPECT_EQ(file.keyColour(1, 67).colour, makeColour(1, 2, 3));
 
     ASSERT_TRUE(file.setPresentSlot(4));
     EXPECT_FALSE(file.setPresentSlot(10));

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <array>
 
-#include "settings/UserPaths.h"
 #include "model/DecimalText.h"
 #include "platform/AtomicFile.h"
 #include "platform/IniDocument.h"
 #include "platform/IniFile.h"
+#include "settings/UserPaths.h"
 
 namespace lighting {
 namespace {
@@ -134,7 +134,7 @@ std::array<UserKeyColour, kSlotCount> UserModeFile::keyColours(int slot) const {
     for (int keySlot = 0; keySlot < kSlotCount; ++keySlot) {
         auto value = document.find(section, model::decimalText(keySlot));
         std::u16string text =
-            value ? ascii(std::string(*value)) : std::u16string(kDefaultKeyColour);
+            value ? platform::iniValueText(*value) : std::u16string(kDefaultKeyColour);
         entries[keySlot] = keyColourOfText(text);
     }
     return entries;
