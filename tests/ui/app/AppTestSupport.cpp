@@ -19,7 +19,9 @@ namespace {
 class AppEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Offscreen unless a test runs on a real display (the tray host test).
+        const QByteArray platform = qgetenv("VARNEL_TEST_PLATFORM");
+        qputenv("QT_QPA_PLATFORM", platform.isEmpty() ? QByteArray("offscreen") : platform);
         folder_ = std::make_unique<ScratchFolder>();
         setenv("USBGATE_BACKEND", "simulator", 1);
         setenv("USBGATE_SIM_PLUGGED", "1", 1);
