@@ -20,6 +20,12 @@ std::string NamedEventSet::systemName(const std::string &name) {
     return "/" + name + "." + std::to_string(::getuid());
 }
 
+std::vector<std::string> NamedEventSet::systemNames() const {
+    std::vector<std::string> names;
+    for (const Event &event : events_) names.push_back(event.systemName);
+    return names;
+}
+
 bool NamedEventSet::create(const std::string &name) {
     if (name.empty() || name.find('/') != std::string::npos) return false;
     const auto fullName = systemName(name);

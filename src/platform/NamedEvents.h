@@ -24,6 +24,8 @@ public:
     void closeAll();
 
     std::size_t size() const { return events_.size(); }
+    // The system names of the events held, in the order they were created.
+    std::vector<std::string> systemNames() const;
 
     // The system name of an event: "/<name>.<uid>".
     static std::string systemName(const std::string &name);
