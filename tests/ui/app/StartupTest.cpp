@@ -1,5 +1,6 @@
 // Start-up, device presence and the version check of the running utility.
 #include <QApplication>
+#include <QTimer>
 
 #include "AppTestSupport.h"
 #include "devicelink/DevicePresence.h"
@@ -141,6 +142,16 @@ TEST_F(StartupTest, DeletedUserFolderIsSeededAgainOnArrivalAndBeforeAProfileLoad
     dialogs.answers = {skin::MessageAnswer::No};
     ASSERT_EQ(window->profiles().switchProfile(1), 1);
     EXPECT_TRUE(lightingFilesPresent());
+
+    // The profile manager finds the folder seeded when it opens.
+    std::filesystem::remove_all(userFolder());
+    bool seededWhenOpen = false;
+    QTimer::singleShot(0, [&] {
+        seededWhenOpen = lightingFilesPresent();
+        if (QWidget *manager = QApplication::activeModalWidget()) manager->close();
+    });
+    window->parts().openProfileManager();
+    EXPECT_TRUE(seededWhenOpen);
 }
 
 }  // namespace
