@@ -1,0 +1,81 @@
+// The device link end to end through the kernel: command reports written to
+// the vendor node and answers read back from it, event codes from the consumer
+// collection and status bytes to the status collection.
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "GuestKeyboard.h"
+#include "ProfileTestSupport.h"
+#include "RoundTripFlow.h"
+#include "TestTexts.h"
+#include "devicelink/FourCharCode.h"
+#include "model/DeviceImage.h"
+#include "model/ProfileFile.h"
+
+namespace kerneltest {
+namespace {
+
+using DeviceLinkTest = GuestKeyboardTest;
+
+std::string fileBytes(const std::filesystem::path &file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST_F(DeviceLinkTest, ReadsTheFirmwareVersion) {
+    keyboard().withMemory([](usbgate::sim::DeviceMemory &memory) { memory.setFirmware(0x0108); });
+    std::array<std::uint8_t, 44> info{};
+    ASSERT_EQ(commands->readInfo(info), 1);
+    EXPECT_EQ(info[8] | info[9] << 8, 0x0108);
+    keyboard().withMemory([](usbgate::sim::DeviceMemory &memory) { memory.setFirmware(0x0109); });
+    ASSERT_EQ(commands->readInfo(info), 1);
+    EXPECT_EQ(info[8] | info[9] << 8, 0x0109);
+}
+
+// The store that came back, sent again and read again, gives the same file and
+// leaves the keyboard's memory as it was, byte for byte.
+TEST_F(DeviceLinkTest, StoreWithMacrosComesBackByteForByte) {
+    model::test::TemporaryFolder folder;
+    const auto first = folder / "first.vrp";
+    model::test::roundTripThroughKeyboard(*commands, first);
+    if (HasFatalFailure()) return;
+    usbgate::sim::DeviceMemory uploaded;
+    keyboard().withMemory([&](usbgate::sim::DeviceMemory &memory) { uploaded = memory; });
+
+    model::ProfileStore store;
+    ASSERT_EQ(model::readProfileFile(first, store), 1);
+    model::KeyboardMemory memory;
+    ASSERT_EQ(memory.readDefaultMatrix(*commands, {}), 1);
+    memory.setMacroCapacity(static_cast<std::uint32_t>(uploaded.macroCapacity()));
+    model::DeviceImageTransfer transfer(
+        *commands, memory, store, [] { return 0; }, [](const model::UserMessage &) {},
+        model::test::testTexts());
+    ASSERT_TRUE(transfer.uploadDeviceImage(true));
+    const auto second = folder / "second.vrp";
+    ASSERT_TRUE(transfer.downloadDeviceImage(second));
+
+    EXPECT_EQ(fileBytes(first), fileBytes(second));
+    keyboard().withMemory([&](usbgate::sim::DeviceMemory &now) {
+        EXPECT_EQ(now.pages, uploaded.pages);
+        EXPECT_EQ(now.macro, uploaded.macro);
+    });
+}
+
+TEST_F(DeviceLinkTest, BankToggleReachesTheReadCallbackAndTheStatusReachesTheKeyboard) {
+    ASSERT_TRUE(keyboard().sendEvent(0x02FF));
+    EXPECT_EQ(listener.nextEvent(10), std::optional<std::uint16_t>(0x02FF));
+
+    const std::array<std::uint8_t, 2> status{0x05, 0x03};
+    std::uint32_t requestId = 0;
+    ASSERT_GT(
+        GuestKeyboard::instance().library()->statusWrite(
+            devicelink::kStatusUnit, nullptr, devicelink::fourCharCode("LED"), status, &requestId),
+        0);
+    EXPECT_TRUE(keyboard().waitForMemory(
+        [&](const usbgate::sim::DeviceMemory &memory) { return memory.status == status; }, 10));
+}
+
+}  // namespace
+}  // namespace kerneltest
