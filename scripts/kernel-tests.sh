@@ -101,8 +101,10 @@ build_image() {
         strip --strip-debug -o "$stage/opt/varnel/$program" "$bin/$program"
         stage_libraries "$bin/$program"
     done
-    stage_file /usr/lib/systemd/systemd-udevd
-    stage_libraries /usr/lib/systemd/systemd-udevd
+    for program in /usr/lib/systemd/systemd-udevd /usr/bin/udevadm; do
+        stage_file "$program"
+        stage_libraries "$program"
+    done
     printf 'root:x:0:0:root:/:/bin/sh\nnobody:x:65534:65534:nobody:/:/bin/false\n' > "$stage/etc/passwd"
     write_init
     (cd "$stage" && find . | cpio -o -H newc --quiet > "$image")

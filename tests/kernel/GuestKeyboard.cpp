@@ -120,13 +120,28 @@ void GuestKeyboardTest::TearDown() {
     transport.reset();
 }
 
+// The arrival is announced with the command interface; the media interface's
+// node may come a little later, so udev is let to finish with all of them.
 void GuestKeyboardTest::replug() {
     ASSERT_TRUE(keyboard().plug());
     for (;;) {
         const auto count = listener.nextCount(kArrivalSeconds);
         ASSERT_TRUE(count.has_value()) << "the keyboard's arrival was never announced";
-        if (*count == 1) return;
+        if (*count == 1) break;
     }
+    ASSERT_TRUE(settleUdev());
+}
+
+// Once, udevadm settle ran out of time after the execution queue had been
+// started again: the queue is started again and the wait repeated, with the
+// processes shown for diagnosis.
+bool settleUdev() {
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (std::system("udevadm control --start-exec-queue") != 0) return false;
+        if (std::system("udevadm settle --timeout=15") == 0) return true;
+        [[maybe_unused]] int shown = std::system("ps; ls -la /run/udev");
+    }
+    return false;
 }
 
 }  // namespace kerneltest

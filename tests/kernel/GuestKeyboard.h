@@ -64,6 +64,9 @@ private:
     std::string bindDetail_;
 };
 
+// Lets udevd run its queued events and waits until it has passed all of them on.
+bool settleUdev();
+
 // A test with the transport registered and the keyboard plugged in.
 class GuestKeyboardTest : public ::testing::Test {
 protected:
@@ -71,7 +74,8 @@ protected:
     void TearDown() override;
 
     VirtualKeyboard &keyboard() { return GuestKeyboard::instance().keyboard(); }
-    // Plugs the keyboard in again and waits until the library announces it.
+    // Plugs the keyboard in again, waits until the library announces it and
+    // until udev has passed on every interface.
     void replug();
 
     RecordingListener listener;

@@ -1,6 +1,7 @@
 // Removal and arrival of the keyboard as the kernel and udev report them: the
 // uhid devices destroyed and created again, also in the middle of an upload.
 #include <array>
+#include <cstdlib>
 #include <future>
 
 #include "GuestKeyboard.h"
@@ -63,6 +64,31 @@ TEST_F(HotPlugTest, UnplugDuringAnUploadFailsTheUploadAndThenTheKeyboardWorksAga
 
     replug();
     ASSERT_EQ(commands->readInfo(info), 1);
+}
+
+// udev passes on the kernel's removals and arrivals some time after they
+// happened (held back here until the library has started). A library started
+// in between finds the new nodes itself: the late removal of an old node must
+// not be taken for that of the new node now carrying the same name, and the
+// late arrival is no second keyboard.
+TEST_F(HotPlugTest, LateUdevEventsOfAReplugBeforeStartAnnounceNothing) {
+    const devicelink::UsbgateLibrary &library = *GuestKeyboard::instance().library();
+    transport->withdrawReads();
+    library.entryPoints().end();
+    ASSERT_EQ(std::system("udevadm control --stop-exec-queue"), 0);  // settleUdev starts it
+    keyboard().unplug();
+    ASSERT_TRUE(keyboard().plug());
+    ASSERT_TRUE(GuestKeyboard::waitForNodes(4));
+    ASSERT_GT(library.init(), 0);
+    ASSERT_EQ(transport->registerReads(), 1);
+    ASSERT_EQ(library.deviceCount(devicelink::kCommandUnit), 1u);
+
+    ASSERT_TRUE(settleUdev());
+    EXPECT_EQ(listener.nextCount(2), std::nullopt);
+    EXPECT_EQ(library.deviceCount(devicelink::kCommandUnit), 1u);
+    EXPECT_EQ(library.deviceCount(devicelink::kConsumerUnit), 1u);
+    std::array<std::uint8_t, 44> info{};
+    EXPECT_EQ(commands->readInfo(info), 1);
 }
 
 }  // namespace
