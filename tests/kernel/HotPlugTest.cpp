@@ -14,6 +14,14 @@ namespace {
 
 constexpr int kSeconds = 20;
 
+// udevd ended for the scope and started again after it; its control socket
+// file stays behind meanwhile, as it does when udevd ends on a real system.
+struct UdevDaemonStopped {
+    UdevDaemonStopped() : done(std::system("udevadm control --exit") == 0) {}
+    ~UdevDaemonStopped() { EXPECT_EQ(std::system("/usr/lib/systemd/systemd-udevd --daemon"), 0); }
+    const bool done;
+};
+
 class HotPlugTest : public GuestKeyboardTest {
 protected:
     // Unplugs and expects the library to announce that no keyboard is left.
@@ -23,6 +31,15 @@ protected:
         ASSERT_TRUE(count.has_value()) << "the keyboard's removal was never announced";
         EXPECT_EQ(*count, 0u);
         EXPECT_EQ(GuestKeyboard::instance().library()->deviceCount(devicelink::kCommandUnit), 0u);
+    }
+
+    // Plugs in again and waits for the arrival and for every interface.
+    void replugWithoutUdev() {
+        ASSERT_TRUE(keyboard().plug());
+        const auto count = listener.nextCount(kSeconds);
+        ASSERT_TRUE(count.has_value()) << "the keyboard's arrival was never announced";
+        EXPECT_EQ(*count, 1u);
+        ASSERT_TRUE(GuestKeyboard::waitForNodes(4));
     }
 };
 
@@ -87,6 +104,23 @@ TEST_F(HotPlugTest, LateUdevEventsOfAReplugBeforeStartAnnounceNothing) {
     EXPECT_EQ(listener.nextCount(2), std::nullopt);
     EXPECT_EQ(library.deviceCount(devicelink::kCommandUnit), 1u);
     EXPECT_EQ(library.deviceCount(devicelink::kConsumerUnit), 1u);
+    std::array<std::uint8_t, 44> info{};
+    EXPECT_EQ(commands->readInfo(info), 1);
+}
+
+// Without a udev daemon, as in containers and small systems, the kernel's own
+// announcements still carry the keyboard's arrival.
+TEST_F(HotPlugTest, ArrivalIsHeardWithoutAUdevDaemon) {
+    const devicelink::UsbgateLibrary &library = *GuestKeyboard::instance().library();
+    const UdevDaemonStopped stopped;
+    ASSERT_TRUE(stopped.done);
+    transport->withdrawReads();
+    library.entryPoints().end();
+    ASSERT_GT(library.init(), 0);
+    ASSERT_EQ(transport->registerReads(), 1);
+
+    unplugAndExpectRemoval();
+    replugWithoutUdev();
     std::array<std::uint8_t, 44> info{};
     EXPECT_EQ(commands->readInfo(info), 1);
 }
