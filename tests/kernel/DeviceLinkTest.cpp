@@ -69,12 +69,37 @@ TEST_F(DeviceLinkTest, BankToggleReachesTheReadCallbackAndTheStatusReachesTheKey
 
     const std::array<std::uint8_t, 2> status{0x05, 0x03};
     std::uint32_t requestId = 0;
-    ASSERT_GT(
-        GuestKeyboard::instance().library()->statusWrite(
-            devicelink::kStatusUnit, nullptr, devicelink::fourCharCode("LED"), status, &requestId),
-        0);
+    ASSERT_GT(GuestKeyboard::instance().library()->statusWrite(
+                  devicelink::kStatusUnit, nullptr, devicelink::kTagLed, status, &requestId),
+              0);
     EXPECT_TRUE(keyboard().waitForMemory(
         [&](const usbgate::sim::DeviceMemory &memory) { return memory.status == status; }, 10));
+}
+
+// The same link when the vendor command report carries report id 4 beside the
+// consumer and status reports on one interface.
+TEST_F(DeviceLinkTest, EveryCollectionOnOneNumberedInterfaceWorksAlike) {
+    const devicelink::UsbgateLibrary &library = *GuestKeyboard::instance().library();
+    unplugAndExpectRemoval();
+    replug(Layout::SharedInterface);
+    EXPECT_EQ(library.deviceCount(devicelink::kCommandUnit), 1u);
+    EXPECT_EQ(library.deviceCount(devicelink::kConsumerUnit), 1u);
+    EXPECT_EQ(library.deviceCount(devicelink::kStatusUnit), 1u);
+
+    std::array<std::uint8_t, 44> info{};
+    EXPECT_EQ(commands->readInfo(info), 1);
+    ASSERT_TRUE(keyboard().sendEvent(0x02FF));
+    EXPECT_EQ(listener.nextEvent(10), std::optional<std::uint16_t>(0x02FF));
+    const std::array<std::uint8_t, 2> status{0x05, 0x02};
+    std::uint32_t requestId = 0;
+    EXPECT_GT(library.statusWrite(devicelink::kStatusUnit, nullptr, devicelink::kTagLed, status,
+                                  &requestId),
+              0);
+    EXPECT_TRUE(keyboard().waitForMemory(
+        [&](const usbgate::sim::DeviceMemory &memory) { return memory.status == status; }, 10));
+
+    unplugAndExpectRemoval();
+    replug();
 }
 
 }  // namespace

@@ -87,7 +87,7 @@ GuestKeyboard::GuestKeyboard()
               ++foreignOutputs_;
               return std::vector<std::uint8_t>{};
           })) {
-    if (!foreign_->create() || !keyboard_.plug() || !waitForNodes(4)) {
+    if (!foreign_->create() || !keyboard_.plug() || !waitForNodes(1 + keyboard_.interfaceCount())) {
         bindDetail_ = "the uhid devices did not appear as hidraw nodes";
         return;
     }
@@ -122,8 +122,16 @@ void GuestKeyboardTest::TearDown() {
 
 // The arrival is announced with the command interface; the media interface's
 // node may come a little later, so udev is let to finish with all of them.
-void GuestKeyboardTest::replug() {
-    ASSERT_TRUE(keyboard().plug());
+void GuestKeyboardTest::unplugAndExpectRemoval() {
+    keyboard().unplug();
+    const auto count = listener.nextCount(kArrivalSeconds);
+    ASSERT_TRUE(count.has_value()) << "the keyboard's removal was never announced";
+    EXPECT_EQ(*count, 0u);
+    EXPECT_EQ(GuestKeyboard::instance().library()->deviceCount(devicelink::kCommandUnit), 0u);
+}
+
+void GuestKeyboardTest::replug(Layout layout) {
+    ASSERT_TRUE(keyboard().plug(layout));
     for (;;) {
         const auto count = listener.nextCount(kArrivalSeconds);
         ASSERT_TRUE(count.has_value()) << "the keyboard's arrival was never announced";

@@ -74,9 +74,11 @@ protected:
     void TearDown() override;
 
     VirtualKeyboard &keyboard() { return GuestKeyboard::instance().keyboard(); }
+    // Unplugs and expects the library to announce that no keyboard is left.
+    void unplugAndExpectRemoval();
     // Plugs the keyboard in again, waits until the library announces it and
     // until udev has passed on every interface.
-    void replug();
+    void replug(Layout layout = Layout::SplitInterfaces);
 
     RecordingListener listener;
     std::unique_ptr<devicelink::ReportTransport> transport;

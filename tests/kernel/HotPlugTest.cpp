@@ -17,29 +17,24 @@ constexpr int kSeconds = 20;
 // udevd ended for the scope and started again after it; its control socket
 // file stays behind meanwhile, as it does when udevd ends on a real system.
 struct UdevDaemonStopped {
-    UdevDaemonStopped() : done(std::system("udevadm control --exit") == 0) {}
+    // udevadm returns before udevd has closed its control socket.
+    UdevDaemonStopped()
+        : done(std::system("udevadm control --exit && for i in $(seq 200); do "
+                           "pidof systemd-udevd > /dev/null || exit 0; sleep 0.05; done; "
+                           "exit 1") == 0) {}
     ~UdevDaemonStopped() { EXPECT_EQ(std::system("/usr/lib/systemd/systemd-udevd --daemon"), 0); }
     const bool done;
 };
 
 class HotPlugTest : public GuestKeyboardTest {
 protected:
-    // Unplugs and expects the library to announce that no keyboard is left.
-    void unplugAndExpectRemoval() {
-        keyboard().unplug();
-        const auto count = listener.nextCount(kSeconds);
-        ASSERT_TRUE(count.has_value()) << "the keyboard's removal was never announced";
-        EXPECT_EQ(*count, 0u);
-        EXPECT_EQ(GuestKeyboard::instance().library()->deviceCount(devicelink::kCommandUnit), 0u);
-    }
-
     // Plugs in again and waits for the arrival and for every interface.
     void replugWithoutUdev() {
         ASSERT_TRUE(keyboard().plug());
         const auto count = listener.nextCount(kSeconds);
         ASSERT_TRUE(count.has_value()) << "the keyboard's arrival was never announced";
         EXPECT_EQ(*count, 1u);
-        ASSERT_TRUE(GuestKeyboard::waitForNodes(4));
+        ASSERT_TRUE(GuestKeyboard::waitForNodes(1 + keyboard().interfaceCount()));
     }
 };
 
@@ -95,7 +90,7 @@ TEST_F(HotPlugTest, LateUdevEventsOfAReplugBeforeStartAnnounceNothing) {
     ASSERT_EQ(std::system("udevadm control --stop-exec-queue"), 0);  // settleUdev starts it
     keyboard().unplug();
     ASSERT_TRUE(keyboard().plug());
-    ASSERT_TRUE(GuestKeyboard::waitForNodes(4));
+    ASSERT_TRUE(GuestKeyboard::waitForNodes(1 + keyboard().interfaceCount()));
     ASSERT_GT(library.init(), 0);
     ASSERT_EQ(transport->registerReads(), 1);
     ASSERT_EQ(library.deviceCount(devicelink::kCommandUnit), 1u);

@@ -16,57 +16,67 @@ VirtualKeyboard::~VirtualKeyboard() {
     unplug();
 }
 
-bool VirtualKeyboard::plug() {
-    if (vendor_) return true;
-    const auto ignore = [](const std::vector<uint8_t> &) { return std::vector<uint8_t>{}; };
-    bootKeyboard_ = std::make_unique<UhidDevice>(
+bool VirtualKeyboard::plug(Layout layout) {
+    if (!interfaces_.empty()) return true;
+    interfaces_.push_back(std::make_unique<UhidDevice>(
         UhidIdentity{"virtual keyboard", kKeyboardVendor, kKeyboardProduct,
                      usbgate::test::kBootKeyboardDescriptor},
-        ignore);
-    media_ = std::make_unique<UhidDevice>(
-        UhidIdentity{"virtual keyboard media", kKeyboardVendor, kKeyboardProduct,
-                     kMediaInterfaceDescriptor},
-        [this](const std::vector<uint8_t> &report) {
-            onMediaOutput(report);
-            return std::vector<uint8_t>{};
-        },
-        [this](uint8_t reportId) { return statusFeature(reportId); });
-    vendor_ = std::make_unique<UhidDevice>(
-        UhidIdentity{"virtual keyboard commands", kKeyboardVendor, kKeyboardProduct,
-                     kVendorInterfaceDescriptor},
-        [this](const std::vector<uint8_t> &report) { return answer(report); });
-    const bool created = bootKeyboard_->create() && media_->create() && vendor_->create();
-    if (!created) unplug();
-    return created;
+        [](const std::vector<uint8_t> &) { return std::vector<uint8_t>{}; }));  // LEDs
+    if (layout == Layout::SplitInterfaces) {
+        addInterface("virtual keyboard media", kMediaInterfaceDescriptor);
+        addInterface("virtual keyboard commands", kVendorInterfaceDescriptor);
+    } else {
+        addInterface("virtual keyboard controls", usbgate::test::kMultiCollectionDescriptor);
+    }
+    for (const auto &interface : interfaces_) {
+        if (!interface->create()) {
+            unplug();
+            return false;
+        }
+    }
+    return true;
+}
+
+void VirtualKeyboard::addInterface(const char *name, const std::vector<uint8_t> &descriptor) {
+    interfaces_.push_back(std::make_unique<UhidDevice>(
+        UhidIdentity{name, kKeyboardVendor, kKeyboardProduct, descriptor},
+        [this](const std::vector<uint8_t> &report) { return onOutput(report); },
+        [this](uint8_t reportId) { return statusFeature(reportId); }));
 }
 
 void VirtualKeyboard::unplug() {
-    vendor_.reset();
-    media_.reset();
-    bootKeyboard_.reset();
+    while (!interfaces_.empty()) interfaces_.pop_back();
 }
 
 bool VirtualKeyboard::sendEvent(uint16_t code) {
-    return media_ && media_->sendInput({kConsumerReportId, static_cast<uint8_t>(code),
-                                        static_cast<uint8_t>(code >> 8)});
+    return interfaces_.size() > 1 &&
+           interfaces_[1]->sendInput(
+               {kConsumerReportId, static_cast<uint8_t>(code), static_cast<uint8_t>(code >> 8)});
 }
 
-// The vendor interface numbers no reports, so the host's leading 0 is not part
-// of the command, just as a USB host controller would not send it.
-std::vector<uint8_t> VirtualKeyboard::answer(const std::vector<uint8_t> &report) {
+// Byte 0 is the report id; 0 on the interface that numbers no reports, which
+// carries only vendor commands and whose 0 is not part of the command, just as
+// a USB host controller would not send it.
+std::vector<uint8_t> VirtualKeyboard::onOutput(const std::vector<uint8_t> &report) {
     if (report.empty()) return {};
+    if (report[0] == 0) return answer(report.data() + 1, report.size() - 1);
+    if (report[0] == kReportId) return answer(report.data(), report.size());
+    if (report[0] == kStatusReportId) storeStatus(report);
+    return {};
+}
+
+std::vector<uint8_t> VirtualKeyboard::answer(const uint8_t *command, size_t length) {
     CommandResult result;
     {
         std::lock_guard lock(mutex_);
-        result = firmware_.handle(report.data() + 1, report.size() - 1);
+        result = firmware_.handle(command, length);
         ++answers_;
     }
     answered_.notify_all();
     return std::vector<uint8_t>(result.answer.begin(), result.answer.end());
 }
 
-void VirtualKeyboard::onMediaOutput(const std::vector<uint8_t> &report) {
-    if (report.empty() || report[0] != kStatusReportId) return;
+void VirtualKeyboard::storeStatus(const std::vector<uint8_t> &report) {
     {
         std::lock_guard lock(mutex_);
         memory_.status.fill(0);

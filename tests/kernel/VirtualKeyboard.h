@@ -1,6 +1,6 @@
-// The keyboard as the kernel sees it: three uhid devices with the keyboard's
-// vendor and product ids (boot keyboard, media and status, vendor commands),
-// whose command reports are answered by the simulator's firmware model.
+// The keyboard as the kernel sees it: uhid devices with the keyboard's vendor
+// and product ids, one per USB interface, whose command reports are answered
+// by the simulator's firmware model.
 #pragma once
 
 #include <condition_variable>
@@ -19,13 +19,25 @@ namespace kerneltest {
 inline constexpr uint16_t kKeyboardVendor = 0x0C45;
 inline constexpr uint16_t kKeyboardProduct = 0x5004;
 
+// How the collections are laid out over the USB interfaces.
+enum class Layout {
+    // Boot keyboard; media keys and status bytes (with report ids); vendor
+    // commands alone (without report ids).
+    SplitInterfaces,
+    // Boot keyboard; every other collection on one interface, each with its
+    // own report id (the vendor command report's id is the frame's byte 0).
+    SharedInterface,
+};
+
 class VirtualKeyboard {
 public:
     VirtualKeyboard();
     ~VirtualKeyboard();
 
     // Creates the interfaces in the kernel; false when /dev/uhid refused.
-    bool plug();
+    bool plug(Layout layout = Layout::SplitInterfaces);
+    // The hidraw nodes the keyboard has while plugged in.
+    size_t interfaceCount() const { return interfaces_.size(); }
     // Removes every interface, as pulling the cable would.
     void unplug();
 
@@ -49,8 +61,10 @@ public:
     }
 
 private:
-    std::vector<uint8_t> answer(const std::vector<uint8_t> &report);
-    void onMediaOutput(const std::vector<uint8_t> &report);
+    void addInterface(const char *name, const std::vector<uint8_t> &descriptor);
+    std::vector<uint8_t> onOutput(const std::vector<uint8_t> &report);
+    std::vector<uint8_t> answer(const uint8_t *command, size_t length);
+    void storeStatus(const std::vector<uint8_t> &report);
     std::vector<uint8_t> statusFeature(uint8_t reportId);
 
     std::mutex mutex_;  // guards the memory, the firmware and the answer count
@@ -58,9 +72,7 @@ private:
     usbgate::sim::DeviceMemory memory_;
     usbgate::sim::Firmware firmware_{memory_};
     uint64_t answers_ = 0;
-    std::unique_ptr<UhidDevice> bootKeyboard_;
-    std::unique_ptr<UhidDevice> media_;
-    std::unique_ptr<UhidDevice> vendor_;
+    std::vector<std::unique_ptr<UhidDevice>> interfaces_;  // [1] carries the consumer collection
 };
 
 }  // namespace kerneltest
