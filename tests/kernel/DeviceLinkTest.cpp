@@ -2,9 +2,6 @@
 // the vendor node and answers read back from it, event codes from the consumer
 // collection and status bytes to the status collection.
 #include <array>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "GuestKeyboard.h"
 #include "ProfileTestSupport.h"
@@ -18,11 +15,6 @@ namespace kerneltest {
 namespace {
 
 using DeviceLinkTest = GuestKeyboardTest;
-
-std::string fileBytes(const std::filesystem::path &file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 TEST_F(DeviceLinkTest, ReadsTheFirmwareVersion) {
     keyboard().withMemory([](usbgate::sim::DeviceMemory &memory) { memory.setFirmware(0x0108); });
@@ -56,7 +48,8 @@ TEST_F(DeviceLinkTest, StoreWithMacrosComesBackByteForByte) {
     const auto second = folder / "second.vrp";
     ASSERT_TRUE(transfer.downloadDeviceImage(second));
 
-    EXPECT_EQ(fileBytes(first), fileBytes(second));
+    EXPECT_EQ(model::test::TemporaryFolder::read(first),
+              model::test::TemporaryFolder::read(second));
     keyboard().withMemory([&](usbgate::sim::DeviceMemory &now) {
         EXPECT_EQ(now.pages, uploaded.pages);
         EXPECT_EQ(now.macro, uploaded.macro);

@@ -38,7 +38,6 @@ public:
     bool create();
     // Removes the device from the kernel, as pulling the cable would.
     void destroy();
-    bool created() const { return fd_ >= 0; }
     // Sends one input report (with its id first when the device numbers reports).
     bool sendInput(const std::vector<uint8_t> &report);
 
