@@ -4,6 +4,7 @@
 #include <array>
 
 #include "GuestKeyboard.h"
+#include "LoadedLibrary.h"
 #include "ProfileTestSupport.h"
 #include "RoundTripFlow.h"
 #include "TestTexts.h"
@@ -56,17 +57,32 @@ TEST_F(DeviceLinkTest, StoreWithMacrosComesBackByteForByte) {
     });
 }
 
-TEST_F(DeviceLinkTest, BankToggleReachesTheReadCallbackAndTheStatusReachesTheKeyboard) {
+// The bank toggle comes in on the consumer collection; the status bytes go out
+// to the status collection and read back as they were written, report id first.
+TEST_F(DeviceLinkTest, BankToggleComesInAndTheStatusBytesGoOutAndReadBack) {
     ASSERT_TRUE(keyboard().sendEvent(0x02FF));
     EXPECT_EQ(listener.nextEvent(10), std::optional<std::uint16_t>(0x02FF));
 
+    const devicelink::UsbgateLibrary &library = *GuestKeyboard::instance().library();
     const std::array<std::uint8_t, 2> status{0x05, 0x03};
     std::uint32_t requestId = 0;
-    ASSERT_GT(GuestKeyboard::instance().library()->statusWrite(
-                  devicelink::kStatusUnit, nullptr, devicelink::kTagLed, status, &requestId),
+    ASSERT_GT(library.statusWrite(devicelink::kStatusUnit, nullptr, devicelink::kTagLed, status,
+                                  &requestId),
               0);
     EXPECT_TRUE(keyboard().waitForMemory(
         [&](const usbgate::sim::DeviceMemory &memory) { return memory.status == status; }, 10));
+
+    const auto callback = usbgate::test::EventLog::callback;
+    const std::uint32_t tag = 0x77;
+    const std::uint32_t check =
+        usbgate_check_value(devicelink::kStatusUnit.data(), callback, tag, nullptr, 0);
+    ASSERT_EQ(library.entryPoints().requestStatusGet(devicelink::kStatusUnit.data(), callback, tag,
+                                                     check, &requestId),
+              1);
+    const auto read =
+        usbgate::test::EventLog::instance().next(USBGATE_EVENT_DATA, tag, std::chrono::seconds(10));
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(read->data, std::vector<std::uint8_t>(status.begin(), status.end()));
 }
 
 // The same link when the vendor command report carries report id 4 beside the
