@@ -137,7 +137,8 @@ main() {
     started=$(date +%s)
     timeout --foreground -k 5 "$guest_timeout" qemu-system-x86_64 -accel tcg -m 256 -nographic \
         -no-reboot -kernel "/boot/vmlinuz-$version" -initrd "$image" \
-        -append "console=ttyS0 panic=-1 quiet" < /dev/null 2>&1 | tr -d '\r' > "$console" || true
+        -append "console=ttyS0 panic=-1 quiet" < /dev/null 2>&1 | tr -d '\r' | sed -e 's/\x1b\[[0-9;?]*[A-Za-z]//g' -e 's/\x1bc//g' \
+        > "$console" || true
     echo "kernel tests: guest ran $(($(date +%s) - started)) s on $version"
     report
 }
