@@ -7,7 +7,7 @@ WERROR      ?= OFF
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS  = -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVARNEL_WERROR=$(WERROR)
 
-.PHONY: all deps configure build test test-asan run screenshots bench fuzz format clean
+.PHONY: all deps configure build test test-asan test-kernel run screenshots bench fuzz format clean
 
 all: build
 
@@ -20,11 +20,17 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-# Every test of the full build, then the core and device tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Every test of the full build, the core and device tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, then the kernel tests.
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory test-asan
+	@$(MAKE) --no-print-directory test-kernel
+
+# The hidraw backend against a real Linux kernel in a QEMU guest, where the
+# keyboard is a uhid device (scripts/kernel-tests.sh).
+test-kernel: build
+	@bash scripts/kernel-tests.sh $(BUILD)
 
 test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DVARNEL_SANITIZE=ON \

@@ -9,6 +9,9 @@ packages=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth fonts-dejavu-core ccache trayer
+    # The kernel tests: a guest with Debian's kernel (its uhid module), busybox
+    # and systemd-udevd for hot-plug events, run under QEMU.
+    linux-image-amd64 busybox-static qemu-system-x86 udev cpio xz-utils
 )
 
 missing=()

@@ -237,6 +237,21 @@ TEST_F(UsbgateHidrawBackend, HotPlugTurnsIntoDeviceCountChanges) {
     EXPECT_EQ(backend->deviceCount(Collection::Vendor), 0u);
 }
 
+// udev reports changes late: by then the kernel may have given the number of
+// a node that left to a new one. The late removal of the old device and the
+// late arrival of a node found at start change nothing; the first count
+// announced is that of a second keyboard coming.
+TEST_F(UsbgateHidrawBackend, LateChangesOfAnEarlierDeviceWithTheSameNodeNameChangeNothing) {
+    source->present(keyboard);
+    ASSERT_TRUE(backend->start(sink));
+    source->announce(false, {keyboard.devnode, folder.path() + "/devices/earlier/hidraw1"});
+    source->announce(true, keyboard);
+    source->announce(true, source->addNode(folder.path(), "hidraw3", kKeyboardId,
+                                           test::kMultiCollectionDescriptor));
+    EXPECT_EQ(sink.nextCount(), 2u);
+    EXPECT_EQ(backend->deviceCount(Collection::Vendor), 2u);
+}
+
 TEST_F(UsbgateHidrawBackend, ANodeThatFailsCountsAsGone) {
     source->present(keyboard);
     ASSERT_TRUE(backend->start(sink));

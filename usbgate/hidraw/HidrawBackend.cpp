@@ -72,7 +72,16 @@ void HidrawBackend::stop() {
     }
 }
 
+// Nodes are known by their sysfs path, which names one device for its whole
+// life, not by /dev/hidrawN, which the kernel hands to the next device as soon
+// as one goes. udev reports changes late: an arrival of a node found at start
+// is no new node, and a removal names the device that left, not the new one
+// that took its number.
 void HidrawBackend::addNode(const NodeInfo &node) {
+    {
+        std::lock_guard lock(mutex_);
+        if (nodes_.count(node.syspath) != 0) return;
+    }
     auto identity = readNodeIdentity(node.syspath);
     if (!identity || identity->vendorId != kVendorId || identity->productId != kProductId) return;
     std::vector<CollectionReports> collections = parseReportDescriptor(identity->descriptor);
@@ -97,16 +106,16 @@ void HidrawBackend::addNode(const NodeInfo &node) {
     std::shared_ptr<HidrawNode> replaced;
     {
         std::lock_guard lock(mutex_);
-        replaced = std::exchange(nodes_[node.devnode], std::move(opened));
+        replaced = std::exchange(nodes_[node.syspath], std::move(opened));
     }
     // A node of the same name left over from before is closed outside the lock.
 }
 
-void HidrawBackend::removeNode(const std::string &devnode) {
+void HidrawBackend::removeNode(const std::string &syspath) {
     std::shared_ptr<HidrawNode> removed;
     {
         std::lock_guard lock(mutex_);
-        auto found = nodes_.find(devnode);
+        auto found = nodes_.find(syspath);
         if (found == nodes_.end()) return;
         removed = std::move(found->second);
         nodes_.erase(found);
@@ -125,7 +134,7 @@ void HidrawBackend::watchChanges() {
         if (change->added) {
             addNode(change->node);
         } else {
-            removeNode(change->node.devnode);
+            removeNode(change->node.syspath);
         }
         announceCountChange();
     }
@@ -133,7 +142,7 @@ void HidrawBackend::watchChanges() {
 
 uint32_t HidrawBackend::countLocked(Collection collection) const {
     uint32_t count = 0;
-    for (const auto &[devnode, node] : nodes_) {
+    for (const auto &[syspath, node] : nodes_) {
         if (node->alive() && node->carries(collection)) ++count;
     }
     return count;
@@ -154,7 +163,7 @@ uint32_t HidrawBackend::deviceCount(Collection collection) {
 
 std::shared_ptr<HidrawNode> HidrawBackend::nodeFor(Collection collection) {
     std::lock_guard lock(mutex_);
-    for (const auto &[devnode, node] : nodes_) {
+    for (const auto &[syspath, node] : nodes_) {
         if (node->alive() && node->carries(collection)) return node;
     }
     return nullptr;

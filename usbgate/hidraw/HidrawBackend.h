@@ -32,7 +32,7 @@ public:
 
 private:
     void addNode(const NodeInfo &node);
-    void removeNode(const std::string &devnode);
+    void removeNode(const std::string &syspath);
     void watchChanges();
     uint32_t countLocked(Collection collection) const;
     void announceCountChange();
@@ -40,7 +40,7 @@ private:
 
     std::unique_ptr<NodeSource> source_;
     std::mutex mutex_;  // guards nodes_, sink_ and lastVendorCount_
-    std::map<std::string, std::shared_ptr<HidrawNode>> nodes_;
+    std::map<std::string, std::shared_ptr<HidrawNode>> nodes_;  // by sysfs path
     BackendSink *sink_ = nullptr;
     uint32_t lastVendorCount_ = 0;
     int stopPipe_[2] = {-1, -1};

@@ -89,7 +89,9 @@ bool HidrawNode::getFeature(Collection collection, std::vector<uint8_t> &bytes) 
     std::lock_guard lock(writeMutex_);
     int n = ioctl(fd_, HIDIOCGFEATURE(frame.size()), frame.data());
     if (n <= 0) return false;
-    size_t skip = reports->reportId != 0 ? 1 : 0;
+    // The bytes come back in the shape they are written in: with the report id
+    // first when the collection numbers its reports, without hidraw's 0 when not.
+    size_t skip = reports->reportId == 0 ? 1 : 0;
     bytes.assign(frame.begin() + static_cast<ptrdiff_t>(skip), frame.begin() + n);
     return true;
 }

@@ -2,6 +2,8 @@
 
 #include <fcntl.h>
 #include <libudev.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,6 +13,30 @@ namespace usbgate::hidraw {
 namespace {
 
 constexpr char kSubsystem[] = "hidraw";
+constexpr char kUdevControl[] = "/run/udev/control";
+
+// udevd listens on its control socket while it runs. The socket file alone
+// proves nothing: it stays behind when udevd ends.
+bool udevRunning() {
+    int fd = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
+    if (fd < 0) return false;
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, kUdevControl, sizeof address.sun_path - 1);
+    const bool listening =
+        connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    close(fd);
+    return listening;
+}
+
+// udev passes on the kernel's events once its rules have run, so the node's
+// owner and mode are final when the change arrives: that is what to listen to
+// while it runs. Without a udev daemon (containers, small systems) nothing
+// would come at all; the kernel's own events are heard instead, devtmpfs
+// having made the node before the kernel announces it.
+const char *eventSource() {
+    return udevRunning() ? "udev" : "kernel";
+}
 
 std::optional<NodeInfo> nodeOf(udev_device *device) {
     const char *devnode = udev_device_get_devnode(device);
@@ -24,15 +50,15 @@ std::optional<NodeInfo> nodeOf(udev_device *device) {
 std::unique_ptr<UdevNodeSource> UdevNodeSource::create() {
     udev *context = udev_new();
     if (context == nullptr) return nullptr;
-    udev_monitor *monitor = udev_monitor_new_from_netlink(context, "udev");
+    udev_monitor *monitor = udev_monitor_new_from_netlink(context, eventSource());
     if (monitor != nullptr &&
         (udev_monitor_filter_add_match_subsystem_devtype(monitor, kSubsystem, nullptr) < 0 ||
          udev_monitor_enable_receiving(monitor) < 0)) {
         udev_monitor_unref(monitor);
         monitor = nullptr;
     }
-    // Without a monitor (no udev daemon, as in some containers) there is no hot-plug,
-    // but the keyboards present at start still work.
+    // Without a monitor (no netlink socket, as in some sandboxes) there is no
+    // hot-plug, but the keyboards present at start still work.
     return std::unique_ptr<UdevNodeSource>(new UdevNodeSource(context, monitor));
 }
 

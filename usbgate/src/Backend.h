@@ -30,7 +30,7 @@ public:
     // Writes one output report to the collection; false when it could not be sent.
     virtual bool writeReport(Collection collection, const uint8_t *bytes, size_t length) = 0;
     virtual bool setFeature(Collection collection, const uint8_t *bytes, size_t length) = 0;
-    // Reads the collection's current status bytes.
+    // Reads the collection's current status bytes, in the shape writeReport takes them.
     virtual bool getStatus(Collection collection, std::vector<uint8_t> &bytes) = 0;
 };
 
