@@ -3,14 +3,18 @@
 // the auto-reset "answer arrived" signal.
 //
 // All of it is guarded by one mutex, so the callback can never copy into an
-// answer buffer after the exchange has given up on it and returned.
+// answer buffer after the exchange has given up on it and returned, and a
+// report that does not answer the waiting exchange never reaches its buffer.
 #pragma once
 
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <span>
+
+#include "devicelink/AnswerMatch.h"
 
 namespace devicelink {
 
@@ -20,8 +24,9 @@ public:
 
     bool isPending() const;
 
-    // Publishes where the next answer goes, resets the signal and sets pending.
-    void publish(std::uint8_t *answer, std::uint32_t capacity);
+    // Publishes where the next answer goes and which report answers, resets
+    // the signal and sets pending.
+    void publish(std::uint8_t *answer, std::uint32_t capacity, const AnswerMatch &match);
 
     void clearPending();
 
@@ -31,7 +36,8 @@ public:
 
     // Called by the callback thread: copies at most the published capacity
     // while pending, records the copied length and signals. Returns false
-    // (dropping the data) when nothing is pending.
+    // (dropping the data) when nothing is pending or the data does not answer
+    // the waiting exchange; the exchange then goes on waiting.
     bool deliver(std::span<const std::uint8_t> data);
 
     std::uint32_t receivedLength() const;
@@ -41,6 +47,7 @@ private:
     std::condition_variable answered_;
     bool pending_ = false;
     bool signalled_ = false;
+    std::optional<AnswerMatch> match_;
     std::uint8_t *answer_ = nullptr;
     std::uint32_t capacity_ = 0;
     std::uint32_t received_ = 0;

@@ -68,6 +68,7 @@ std::int32_t ReportTransport::exchangeReport(std::span<const std::uint8_t> reque
         return kNoDevice;
     }
     const Report report = zeroFilledReport(request);
+    const AnswerMatch match(report);
     const auto capacity = static_cast<std::uint32_t>(answer.size());
     for (int attempt = 1;; ++attempt) {
         // Exchanges are serialised and each clears pending on its way out, so
@@ -76,14 +77,14 @@ std::int32_t ReportTransport::exchangeReport(std::span<const std::uint8_t> reque
             std::this_thread::sleep_for(timing_.pendingBackoff);
             state_.clearPending();
         }
-        state_.publish(answer.data(), capacity);
+        state_.publish(answer.data(), capacity, match);
         if (library_.writeOne(kCommandUnit, report) <= 0) {
             state_.clearPending();
             return kWriteRefused;
         }
         AnswerCheck check = AnswerCheck::Lost;
         if (state_.waitForAnswer(timing_.answerWait) == ExchangeState::WaitResult::Answered) {
-            check = examineAnswer(report, answer.first(state_.receivedLength()));
+            check = examineAnswer(answer.first(state_.receivedLength()));
         }
         const bool lastAttempt = attempt >= timing_.attempts;
         if (check == AnswerCheck::Accepted || (check == AnswerCheck::Refused && lastAttempt)) {
@@ -95,14 +96,9 @@ std::int32_t ReportTransport::exchangeReport(std::span<const std::uint8_t> reque
     }
 }
 
-// An answer must at least carry the command code to be matched; one that is
-// too short to hold it counts as lost. The status byte is examined when the
-// caller's buffer kept it.
-ReportTransport::AnswerCheck ReportTransport::examineAnswer(
-    const Report &request, std::span<const std::uint8_t> answer) const {
-    if (answer.size() <= kCodeByte || answer[kCodeByte] != request[kCodeByte]) {
-        return AnswerCheck::Lost;
-    }
+// Only an answer to this exchange reaches the buffer (see AnswerMatch); its
+// status byte is examined when the caller's buffer kept it.
+ReportTransport::AnswerCheck ReportTransport::examineAnswer(std::span<const std::uint8_t> answer) {
     if (answer.size() > kStatusByte && isRefusingStatus(answer[kStatusByte])) {
         return AnswerCheck::Refused;
     }
@@ -133,7 +129,7 @@ void ReportTransport::dispatch(const UsbgateEvent &event) {
     }
 }
 
-// Copied only while an exchange waits; an answer nobody waits for is dropped.
+// Copied only while an exchange waits for it; any other answer is dropped.
 void ReportTransport::dispatchCommandData(const UsbgateRequestRecord &record) {
     if (record.data == nullptr) return;
     state_.deliver(std::span(record.data, record.count));

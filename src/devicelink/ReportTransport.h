@@ -39,9 +39,11 @@ public:
     void withdrawReads();
 
     // Writes the request (zero-filled or cut to 64 bytes) and waits for the
-    // answer with the same command code, writing it again after a lost,
-    // foreign or busy answer, up to the timing's number of attempts. At most
-    // answer.size() bytes of the answer are kept.
+    // whole report that echoes its code, length and offset, writing it again
+    // after a lost or busy answer, up to the timing's number of attempts.
+    // Reports that do not answer this request (foreign, short, or left over
+    // from an exchange that gave up on them) are dropped while the wait goes
+    // on. At most answer.size() bytes of the answer are kept.
     // Returns 1 = answered (the status byte may still refuse after the last
     // attempt), 0 = no keyboard, -1 = write refused, -2 = no matching answer.
     // receivedLength is 0 unless the result is 1.
@@ -61,7 +63,7 @@ private:
     enum class AnswerCheck { Accepted, Lost, Refused };
 
     std::int32_t registerRead(const UnitId &unit, std::uint32_t tag, std::uint32_t &requestId);
-    AnswerCheck examineAnswer(const Report &request, std::span<const std::uint8_t> answer) const;
+    static AnswerCheck examineAnswer(std::span<const std::uint8_t> answer);
     void dispatch(const UsbgateEvent &event);
     void dispatchCommandData(const UsbgateRequestRecord &record);
     void dispatchConsumerData(const UsbgateRequestRecord &record);
