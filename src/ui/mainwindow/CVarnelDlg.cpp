@@ -9,9 +9,6 @@
 #include <chrono>
 #include <thread>
 
-#include "settings/AppSettings.h"
-#include "settings/FirstRun.h"
-#include "settings/VendorLink.h"
 #include "devicelink/DeviceCommands.h"
 #include "devicelink/DeviceResult.h"
 #include "devicelink/ReportTransport.h"
@@ -20,6 +17,9 @@
 #include "model/ProfileFile.h"
 #include "model/lighting/LightingModel.h"
 #include "platform/LanguageId.h"
+#include "settings/AppSettings.h"
+#include "settings/FirstRun.h"
+#include "settings/VendorLink.h"
 #include "ui/mainwindow/AboutBox.h"
 #include "ui/mainwindow/BusyIndicator.h"
 #include "ui/mainwindow/CTrayIcon.h"
@@ -101,6 +101,8 @@ CVarnelDlg::CVarnelDlg(const app::AppPaths &paths, ProcessStores &stores,
     messages_ = new CrossThreadMessages(this, [this](const WindowMessage &message) {
         handleMessage(message.number, message.first, message.second);
     });
+    bankRelay_ = new NewestValueRelay(
+        this, [this](int bankB) { bankChanged(bankB != 0); }, kBankFrame);
     readBackTimer_.setSingleShot(true);
     previewTimer_.setSingleShot(true);
     connect(&readBackTimer_, &QTimer::timeout, this, [this] { lightingReadBack(); });
@@ -284,7 +286,7 @@ bool CVarnelDlg::handleMessage(std::uint32_t message, std::uint64_t first, std::
             deviceGone();
             return true;
         case kMsgBankChanged:
-            if (first == kTagLed) bankChanged(second != 0);
+            if (first == kTagLed) bankRelay_->ownerWoken();
             return true;
         case kMsgSliderMoved:
             parts_.sliderMoved(static_cast<int>(first), static_cast<int>(second));
@@ -306,8 +308,10 @@ void CVarnelDlg::sendDeviceGone() {
 void CVarnelDlg::postOpen() {
     postMessage(kMsgShow, kTagOpen);
 }
+// A burst of toggles wakes the window once; it shows the newest bank at most
+// once a frame.
 void CVarnelDlg::postBankChanged(bool bankB) {
-    postMessage(kMsgBankChanged, kTagLed, bankB ? 1 : 0);
+    if (bankRelay_->offer(bankB ? 1 : 0)) postMessage(kMsgBankChanged, kTagLed, bankB ? 1 : 0);
 }
 void CVarnelDlg::setTrayIcon(int iconId) {
     tray_->setIcon(iconId);
