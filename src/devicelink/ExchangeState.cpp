@@ -27,8 +27,18 @@ void ExchangeState::clearPending() {
 }
 
 ExchangeState::WaitResult ExchangeState::waitForAnswer(std::chrono::milliseconds timeout) {
+    awaitAnswer(std::chrono::steady_clock::now() + timeout);
+    return endWait();
+}
+
+bool ExchangeState::awaitAnswer(std::chrono::steady_clock::time_point deadline) {
     std::unique_lock lock(mutex_);
-    const bool answered = answered_.wait_for(lock, timeout, [this] { return signalled_; });
+    return answered_.wait_until(lock, deadline, [this] { return signalled_; });
+}
+
+ExchangeState::WaitResult ExchangeState::endWait() {
+    std::lock_guard lock(mutex_);
+    const bool answered = signalled_;
     signalled_ = false;
     pending_ = false;
     return answered ? WaitResult::Answered : WaitResult::TimedOut;

@@ -34,6 +34,12 @@ public:
     // is copied into the buffer while the exchange examines it.
     WaitResult waitForAnswer(std::chrono::milliseconds timeout);
 
+    // The same wait in parts: awaitAnswer waits until the signal or `deadline`
+    // and leaves the exchange pending (true = signalled); endWait ends the
+    // pending state and says whether the answer came.
+    bool awaitAnswer(std::chrono::steady_clock::time_point deadline);
+    WaitResult endWait();
+
     // Called by the callback thread: copies at most the published capacity
     // while pending, records the copied length and signals. Returns false
     // (dropping the data) when nothing is pending or the data does not answer

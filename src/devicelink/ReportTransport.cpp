@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "devicelink/DeviceResult.h"
+#include "devicelink/ExchangeWaitNotice.h"
 #include "devicelink/FourCharCode.h"
 
 namespace devicelink {
@@ -67,6 +68,7 @@ std::int32_t ReportTransport::exchangeReport(std::span<const std::uint8_t> reque
         state_.clearPending();
         return kNoDevice;
     }
+    ExchangeWaitNotice notice(waitObserver_.load(), timing_);
     const Report report = zeroFilledReport(request);
     const AnswerMatch match(report);
     const auto capacity = static_cast<std::uint32_t>(answer.size());
@@ -83,7 +85,7 @@ std::int32_t ReportTransport::exchangeReport(std::span<const std::uint8_t> reque
             return kWriteRefused;
         }
         AnswerCheck check = AnswerCheck::Lost;
-        if (state_.waitForAnswer(timing_.answerWait) == ExchangeState::WaitResult::Answered) {
+        if (waitForAnswer(notice) == ExchangeState::WaitResult::Answered) {
             check = examineAnswer(answer.first(state_.receivedLength()));
         }
         const bool lastAttempt = attempt >= timing_.attempts;
@@ -94,6 +96,21 @@ std::int32_t ReportTransport::exchangeReport(std::span<const std::uint8_t> reque
         if (lastAttempt) return kNoAnswer;
         std::this_thread::sleep_for(timing_.retryPause);
     }
+}
+
+// One attempt's wait, woken for the busy notices that fall due meanwhile; the
+// wait ends at the same time with or without them.
+ExchangeState::WaitResult ReportTransport::waitForAnswer(ExchangeWaitNotice &notice) {
+    const auto deadline = std::chrono::steady_clock::now() + timing_.answerWait;
+    while (!state_.awaitAnswer(notice.wakeBefore(deadline))) {
+        if (std::chrono::steady_clock::now() >= deadline) break;
+        notice.giveDueNotice();
+    }
+    return state_.endWait();
+}
+
+void ReportTransport::setWaitObserver(ExchangeWaitObserver *observer) {
+    waitObserver_ = observer;
 }
 
 // Only an answer to this exchange reaches the buffer (see AnswerMatch); its

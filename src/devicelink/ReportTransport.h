@@ -7,6 +7,7 @@
 // answer always arrives on the library's callback thread, never the caller's.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <span>
@@ -14,10 +15,13 @@
 #include "devicelink/DeviceEventListener.h"
 #include "devicelink/ExchangeState.h"
 #include "devicelink/ExchangeTiming.h"
+#include "devicelink/ExchangeWaitObserver.h"
 #include "devicelink/ReportFrame.h"
 #include "devicelink/UsbgateLibrary.h"
 
 namespace devicelink {
+
+class ExchangeWaitNotice;
 
 class ReportTransport {
 public:
@@ -53,6 +57,11 @@ public:
     // The receiver of event codes and device-count changes; nullptr for none.
     void setListener(DeviceEventListener *listener);
 
+    // Told, on the waiting thread, about exchanges that wait long for their
+    // answer; nullptr for none. Exchanges that started earlier keep the
+    // observer they started with.
+    void setWaitObserver(ExchangeWaitObserver *observer);
+
     const ExchangeTiming &timing() const { return timing_; }
     const UsbgateLibrary &library() const { return library_; }
 
@@ -64,6 +73,7 @@ private:
 
     std::int32_t registerRead(const UnitId &unit, std::uint32_t tag, std::uint32_t &requestId);
     static AnswerCheck examineAnswer(std::span<const std::uint8_t> answer);
+    ExchangeState::WaitResult waitForAnswer(ExchangeWaitNotice &notice);
     void dispatch(const UsbgateEvent &event);
     void dispatchCommandData(const UsbgateRequestRecord &record);
     void dispatchConsumerData(const UsbgateRequestRecord &record);
@@ -73,6 +83,7 @@ private:
     ExchangeState state_;
     std::mutex exchangeMutex_;                 // one exchange at a time
     DeviceEventListener *listener_ = nullptr;  // guarded by the callback gate
+    std::atomic<ExchangeWaitObserver *> waitObserver_{nullptr};
     std::uint32_t consRequestId_ = 0;
     std::uint32_t ctrlRequestId_ = 0;
 };

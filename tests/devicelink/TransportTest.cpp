@@ -2,7 +2,9 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "SimulatedKeyboard.h"
 #include "devicelink/DeviceResult.h"
@@ -193,6 +195,56 @@ TEST(TransportRealWaits, AnswerWithinTheFullSecondIsAcceptedOnTheFirstWrite) {
     EXPECT_EQ(commands.readInfo(info), kDone);
     EXPECT_EQ(keyboard.writesOf(CommandCode::ReadInfo).size(), 2u);
     transport.withdrawReads();
+}
+
+namespace {
+
+// What the transport reports about waiting exchanges, and on which thread.
+class RecordingWaitObserver : public ExchangeWaitObserver {
+public:
+    void exchangeStalled() override { record("stalled"); }
+    void exchangeStillWaiting() override { ++stillWaiting; }
+    void stalledExchangeEnded() override { record("ended"); }
+
+    std::vector<std::string> calls;
+    std::vector<std::thread::id> threads;
+    int stillWaiting = 0;
+
+private:
+    void record(const char *call) {
+        calls.emplace_back(call);
+        threads.push_back(std::this_thread::get_id());
+    }
+};
+
+}  // namespace
+
+// An exchange that waits past the busy notice is reported on its own thread
+// (stalled, still waiting, ended once); its attempts stay as they were. One
+// answered at once is not reported at all.
+TEST_F(TransportTest, LongWaitsAreReportedOnTheWaitingThreadWithoutChangingTheAttempts) {
+    ExchangeTiming timing = shortTiming();
+    timing.answerWait = 400ms;
+    timing.busyNotice = 50ms;
+    timing.busyNoticeRepeat = 20ms;
+    ReportTransport slow(keyboard().library(), timing);
+    ASSERT_EQ(slow.registerReads(), 1);
+    RecordingWaitObserver observer;
+    slow.setWaitObserver(&observer);
+    Report answer;
+    std::uint32_t received = 0;
+    EXPECT_EQ(slow.exchangeReport(kReadInfo, answer, received), kDone);
+    EXPECT_TRUE(observer.calls.empty());
+
+    keyboard().clearWrites();
+    keyboard().command("fault drop 1");
+    EXPECT_EQ(slow.exchangeReport(kReadInfo, answer, received), kDone);
+    EXPECT_EQ(writesOf(CommandCode::ReadInfo), 2u);
+    EXPECT_EQ(observer.calls, (std::vector<std::string>{"stalled", "ended"}));
+    EXPECT_GE(observer.stillWaiting, 1);
+    for (std::thread::id thread : observer.threads) EXPECT_EQ(thread, std::this_thread::get_id());
+    slow.withdrawReads();
+    ASSERT_EQ(transport->registerReads(), 1);
 }
 
 namespace {

@@ -22,6 +22,7 @@
 #include "settings/VendorLink.h"
 #include "ui/mainwindow/AboutBox.h"
 #include "ui/mainwindow/BusyIndicator.h"
+#include "ui/mainwindow/BusyWhileWaiting.h"
 #include "ui/mainwindow/CTrayIcon.h"
 #include "ui/mainwindow/KeyboardView.h"
 #include "ui/mainwindow/PartsWiring.h"
@@ -117,6 +118,7 @@ CVarnelDlg::~CVarnelDlg() {
         // The library keeps registrations until they are withdrawn; a later
         // window of the same process registers its own.
         transport_->setListener(nullptr);
+        transport_->setWaitObserver(nullptr);
         transport_->withdrawReads();
     }
     presence_.reset();
@@ -175,6 +177,7 @@ void CVarnelDlg::onInitDialog() {
     }
     app::initialiseUserFolder(user_, paths_);
     buildControls();
+    transport_->setWaitObserver(new BusyWhileWaiting(this, *busy_));
     buildModel();
     partsOwner_ = wireWindowParts(*this);
     if (QWidget *selector = control(kModeSelector)) selector->installEventFilter(this);
