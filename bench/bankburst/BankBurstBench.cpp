@@ -7,18 +7,16 @@
 // final bank.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QTimer>
 #include <atomic>
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <thread>
 
-#include "ScratchFolder.h"
+#include "WindowBenchRun.h"
 #include "devicelink/DevicePresence.h"
 #include "platform/Folders.h"
 #include "settings/AppPaths.h"
@@ -27,7 +25,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 constexpr int kToggles = 1000;
 
 double threadCpuMs() {
@@ -74,19 +71,10 @@ bool finalBankShown(CVarnelDlg &window) {
            window.keyboardView().shownBankB() == window.presence().bankB();
 }
 
-mainwindow::MainWindowEnvironment quietEnvironment() {
-    mainwindow::MainWindowEnvironment environment;
-    environment.endProcess = [](int) {};
-    environment.startProgram = [](const fs::path &, const std::vector<std::string> &,
-                                  const fs::path &) { return true; };
-    environment.openWithDesktop = [](std::string_view) { return true; };
-    return environment;
-}
-
 void BM_BankToggleBurst(benchmark::State &state) {
     const app::AppPaths paths = app::AppPaths::build(platform::applicationFolder(), "varnel");
     ProcessStores stores;
-    CVarnelDlg window(paths, stores, quietEnvironment());
+    CVarnelDlg window(paths, stores, benchsupport::quietEnvironment());
     window.setStartHidden();
     window.startUp();
     while (!window.isReady() || window.presence().lastDeviceCount() == 0) {
@@ -136,19 +124,5 @@ BENCHMARK(BM_BankToggleBurst)->Unit(benchmark::kMillisecond)->Iterations(5)->Use
 }  // namespace
 
 int main(int argc, char **argv) {
-    const ScratchFolder scratch;
-    const fs::path &folder = scratch.path();
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    setenv("USBGATE_BACKEND", "simulator", 1);
-    setenv("USBGATE_SIM_PLUGGED", "1", 1);
-    for (const char *name :
-         {"XDG_RUNTIME_DIR", "XDG_STATE_HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"}) {
-        setenv(name, folder.c_str(), 1);
-    }
-    setenv("USBGATE_SIM_SOCKET", (folder / "sim.sock").c_str(), 1);
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return benchsupport::runWindowBenchmarks(argc, argv);
 }
