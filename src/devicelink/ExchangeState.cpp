@@ -26,11 +26,6 @@ void ExchangeState::clearPending() {
     signalled_ = false;
 }
 
-ExchangeState::WaitResult ExchangeState::waitForAnswer(std::chrono::milliseconds timeout) {
-    awaitAnswer(std::chrono::steady_clock::now() + timeout);
-    return endWait();
-}
-
 bool ExchangeState::awaitAnswer(std::chrono::steady_clock::time_point deadline) {
     std::unique_lock lock(mutex_);
     return answered_.wait_until(lock, deadline, [this] { return signalled_; });

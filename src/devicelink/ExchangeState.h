@@ -30,14 +30,12 @@ public:
 
     void clearPending();
 
-    // Waits for the signal; an answer ends the pending state, so nothing more
-    // is copied into the buffer while the exchange examines it.
-    WaitResult waitForAnswer(std::chrono::milliseconds timeout);
-
-    // The same wait in parts: awaitAnswer waits until the signal or `deadline`
-    // and leaves the exchange pending (true = signalled); endWait ends the
-    // pending state and says whether the answer came.
+    // Waits until the signal or `deadline` and leaves the exchange pending
+    // (true = signalled), so a caller can wake on the way without losing the
+    // answer.
     bool awaitAnswer(std::chrono::steady_clock::time_point deadline);
+    // Ends the wait: an answer ends the pending state, so nothing more is
+    // copied into the buffer while the exchange examines it.
     WaitResult endWait();
 
     // Called by the callback thread: copies at most the published capacity

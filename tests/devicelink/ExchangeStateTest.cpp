@@ -23,6 +23,11 @@ Report answerTo(const Report &request, std::uint8_t mark) {
     return answer;
 }
 
+ExchangeState::WaitResult waitForAnswer(ExchangeState &state, std::chrono::milliseconds timeout) {
+    state.awaitAnswer(std::chrono::steady_clock::now() + timeout);
+    return state.endWait();
+}
+
 }  // namespace
 
 TEST(ExchangeState, AnswerEndsPendingSoLaterDataCannotOverwriteIt) {
@@ -31,7 +36,7 @@ TEST(ExchangeState, AnswerEndsPendingSoLaterDataCannotOverwriteIt) {
     state.publish(buffer.data(), buffer.size(), kMatch);
     EXPECT_TRUE(state.isPending());
     EXPECT_TRUE(state.deliver(answerTo(kRequest, 7)));
-    EXPECT_EQ(state.waitForAnswer(1ms), ExchangeState::WaitResult::Answered);
+    EXPECT_EQ(waitForAnswer(state, 1ms), ExchangeState::WaitResult::Answered);
     EXPECT_FALSE(state.isPending());
     EXPECT_FALSE(state.deliver(answerTo(kRequest, 9)));
     EXPECT_EQ(buffer[kCodeByte], kRequest[kCodeByte]);
@@ -41,7 +46,7 @@ TEST(ExchangeState, TimeOutEndsPendingAndWakesOnAnAnswerFromAnotherThread) {
     ExchangeState state;
     Report buffer{};
     state.publish(buffer.data(), buffer.size(), kMatch);
-    EXPECT_EQ(state.waitForAnswer(2ms), ExchangeState::WaitResult::TimedOut);
+    EXPECT_EQ(waitForAnswer(state, 2ms), ExchangeState::WaitResult::TimedOut);
     EXPECT_FALSE(state.isPending());
     EXPECT_FALSE(state.deliver(answerTo(kRequest, 5)));
 
@@ -50,7 +55,7 @@ TEST(ExchangeState, TimeOutEndsPendingAndWakesOnAnAnswerFromAnotherThread) {
         std::this_thread::sleep_for(5ms);
         state.deliver(answerTo(kRequest, 2));
     });
-    EXPECT_EQ(state.waitForAnswer(10s), ExchangeState::WaitResult::Answered);
+    EXPECT_EQ(waitForAnswer(state, 10s), ExchangeState::WaitResult::Answered);
     callback.join();
     EXPECT_EQ(buffer[kPayloadByte], 2);
     EXPECT_EQ(state.receivedLength(), kReportSize);
@@ -78,6 +83,6 @@ TEST(ExchangeState, OnlyAWholeReportEchoingTheRequestAnswersIt) {
     EXPECT_TRUE(state.isPending());
 
     EXPECT_TRUE(state.deliver(own));
-    EXPECT_EQ(state.waitForAnswer(1ms), ExchangeState::WaitResult::Answered);
+    EXPECT_EQ(waitForAnswer(state, 1ms), ExchangeState::WaitResult::Answered);
     EXPECT_EQ(buffer, own);
 }
