@@ -15,12 +15,12 @@ ExchangeWaitNotice::~ExchangeWaitNotice() {
 
 ExchangeWaitNotice::Clock::time_point ExchangeWaitNotice::wakeBefore(
     Clock::time_point deadline) const {
-    return observer_ != nullptr ? std::min(deadline, next_) : deadline;
+    return observed() ? std::min(deadline, next_) : deadline;
 }
 
 void ExchangeWaitNotice::giveDueNotice() {
     const Clock::time_point now = Clock::now();
-    if (observer_ == nullptr || now < next_) return;
+    if (!observed() || now < next_) return;
     if (stalled_) {
         observer_->exchangeStillWaiting();
     } else {

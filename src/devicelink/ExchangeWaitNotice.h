@@ -20,6 +20,9 @@ public:
     ExchangeWaitNotice(const ExchangeWaitNotice &) = delete;
     ExchangeWaitNotice &operator=(const ExchangeWaitNotice &) = delete;
 
+    bool observed() const { return observer_ != nullptr; }
+    // When the next notice falls due.
+    Clock::time_point nextNotice() const { return next_; }
     // When a wait that ends at `deadline` must wake to give the next notice.
     Clock::time_point wakeBefore(Clock::time_point deadline) const;
     // Gives the notice that is due, if any.

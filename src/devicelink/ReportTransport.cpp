@@ -62,13 +62,14 @@ void ReportTransport::withdrawReads() {
 std::int32_t ReportTransport::exchangeReport(std::span<const std::uint8_t> request,
                                              std::span<std::uint8_t> answer,
                                              std::uint32_t &receivedLength) {
-    std::lock_guard exclusive(exchangeMutex_);
+    ExchangeWaitNotice notice(waitObserver_.load(), timing_);
+    std::unique_lock exclusive(exchangeMutex_, std::defer_lock);
+    takeTurn(exclusive, notice);
     receivedLength = 0;
     if (library_.deviceCount(kCommandUnit) == 0) {
         state_.clearPending();
         return kNoDevice;
     }
-    ExchangeWaitNotice notice(waitObserver_.load(), timing_);
     const Report report = zeroFilledReport(request);
     const AnswerMatch match(report);
     const auto capacity = static_cast<std::uint32_t>(answer.size());
@@ -96,6 +97,14 @@ std::int32_t ReportTransport::exchangeReport(std::span<const std::uint8_t> reque
         if (lastAttempt) return kNoAnswer;
         std::this_thread::sleep_for(timing_.retryPause);
     }
+}
+
+// Waits until the exchange before this one has ended. Waiting for the turn
+// counts as waiting too: the busy notices fall due from the exchange's start.
+void ReportTransport::takeTurn(std::unique_lock<std::timed_mutex> &turn,
+                               ExchangeWaitNotice &notice) {
+    if (!notice.observed()) return turn.lock();
+    while (!turn.try_lock_until(notice.nextNotice())) notice.giveDueNotice();
 }
 
 // One attempt's wait, woken for the busy notices that fall due meanwhile; the

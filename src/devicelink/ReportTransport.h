@@ -73,6 +73,7 @@ private:
 
     std::int32_t registerRead(const UnitId &unit, std::uint32_t tag, std::uint32_t &requestId);
     static AnswerCheck examineAnswer(std::span<const std::uint8_t> answer);
+    void takeTurn(std::unique_lock<std::timed_mutex> &turn, ExchangeWaitNotice &notice);
     ExchangeState::WaitResult waitForAnswer(ExchangeWaitNotice &notice);
     void dispatch(const UsbgateEvent &event);
     void dispatchCommandData(const UsbgateRequestRecord &record);
@@ -81,7 +82,7 @@ private:
     const UsbgateLibrary &library_;
     const ExchangeTiming timing_;
     ExchangeState state_;
-    std::mutex exchangeMutex_;                 // one exchange at a time
+    std::timed_mutex exchangeMutex_;           // one exchange at a time
     DeviceEventListener *listener_ = nullptr;  // guarded by the callback gate
     std::atomic<ExchangeWaitObserver *> waitObserver_{nullptr};
     std::uint32_t consRequestId_ = 0;

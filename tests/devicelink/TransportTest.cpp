@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <string>
@@ -243,6 +244,27 @@ TEST_F(TransportTest, LongWaitsAreReportedOnTheWaitingThreadWithoutChangingTheAt
     EXPECT_EQ(observer.calls, (std::vector<std::string>{"stalled", "ended"}));
     EXPECT_GE(observer.stillWaiting, 1);
     for (std::thread::id thread : observer.threads) EXPECT_EQ(thread, std::this_thread::get_id());
+
+    // Waiting for the turn behind another thread's stalled exchange is
+    // waiting too, although this exchange is then answered at once.
+    keyboard().clearWrites();
+    keyboard().command("fault drop 1");
+    observer.calls.clear();
+    observer.threads.clear();
+    std::thread other([&] {
+        Report otherAnswer;
+        std::uint32_t otherReceived = 0;
+        slow.exchangeReport(kReadInfo, otherAnswer, otherReceived);
+    });
+    while (keyboard().writes().empty()) std::this_thread::yield();
+    EXPECT_EQ(slow.exchangeReport(kReadInfo, answer, received), kDone);
+    other.join();
+    EXPECT_EQ(
+        std::count(observer.threads.begin(), observer.threads.end(), std::this_thread::get_id()),
+        2);
+    EXPECT_EQ(std::count(observer.calls.begin(), observer.calls.end(), "stalled"), 2);
+    EXPECT_EQ(std::count(observer.calls.begin(), observer.calls.end(), "ended"), 2);
+
     slow.withdrawReads();
     ASSERT_EQ(transport->registerReads(), 1);
 }
