@@ -63,7 +63,7 @@ std::int32_t ReportTransport::exchangeReport(std::span<const std::uint8_t> reque
                                              std::span<std::uint8_t> answer,
                                              std::uint32_t &receivedLength) {
     ExchangeWaitNotice notice(waitObserver_.load(), timing_);
-    std::unique_lock exclusive(exchangeMutex_, std::defer_lock);
+    std::unique_lock exclusive(exchangeTurn_, std::defer_lock);
     takeTurn(exclusive, notice);
     receivedLength = 0;
     if (library_.deviceCount(kCommandUnit) == 0) {
@@ -101,8 +101,7 @@ std::int32_t ReportTransport::exchangeReport(std::span<const std::uint8_t> reque
 
 // Waits until the exchange before this one has ended. Waiting for the turn
 // counts as waiting too: the busy notices fall due from the exchange's start.
-void ReportTransport::takeTurn(std::unique_lock<std::timed_mutex> &turn,
-                               ExchangeWaitNotice &notice) {
+void ReportTransport::takeTurn(std::unique_lock<ExchangeTurn> &turn, ExchangeWaitNotice &notice) {
     if (!notice.observed()) return turn.lock();
     while (!turn.try_lock_until(notice.nextNotice())) notice.giveDueNotice();
 }

@@ -15,6 +15,7 @@
 #include "devicelink/DeviceEventListener.h"
 #include "devicelink/ExchangeState.h"
 #include "devicelink/ExchangeTiming.h"
+#include "devicelink/ExchangeTurn.h"
 #include "devicelink/ExchangeWaitObserver.h"
 #include "devicelink/ReportFrame.h"
 #include "devicelink/UsbgateLibrary.h"
@@ -73,7 +74,7 @@ private:
 
     std::int32_t registerRead(const UnitId &unit, std::uint32_t tag, std::uint32_t &requestId);
     static AnswerCheck examineAnswer(std::span<const std::uint8_t> answer);
-    void takeTurn(std::unique_lock<std::timed_mutex> &turn, ExchangeWaitNotice &notice);
+    void takeTurn(std::unique_lock<ExchangeTurn> &turn, ExchangeWaitNotice &notice);
     ExchangeState::WaitResult waitForAnswer(ExchangeWaitNotice &notice);
     void dispatch(const UsbgateEvent &event);
     void dispatchCommandData(const UsbgateRequestRecord &record);
@@ -82,7 +83,7 @@ private:
     const UsbgateLibrary &library_;
     const ExchangeTiming timing_;
     ExchangeState state_;
-    std::timed_mutex exchangeMutex_;           // one exchange at a time
+    ExchangeTurn exchangeTurn_;                // one exchange at a time
     DeviceEventListener *listener_ = nullptr;  // guarded by the callback gate
     std::atomic<ExchangeWaitObserver *> waitObserver_{nullptr};
     std::uint32_t consRequestId_ = 0;

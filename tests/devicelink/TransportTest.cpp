@@ -204,18 +204,24 @@ namespace {
 class RecordingWaitObserver : public ExchangeWaitObserver {
 public:
     void exchangeStalled() override { record("stalled"); }
-    void exchangeStillWaiting() override { ++stillWaiting; }
+    void exchangeStillWaiting() override {
+        std::lock_guard lock(mutex_);
+        ++stillWaiting;
+    }
     void stalledExchangeEnded() override { record("ended"); }
 
+    // Read once the exchanges have ended.
     std::vector<std::string> calls;
     std::vector<std::thread::id> threads;
     int stillWaiting = 0;
 
 private:
     void record(const char *call) {
+        std::lock_guard lock(mutex_);
         calls.emplace_back(call);
         threads.push_back(std::this_thread::get_id());
     }
+    std::mutex mutex_;
 };
 
 }  // namespace
