@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <thread>
+#include <utility>
 
 #include "devicelink/FourCharCode.h"
 #include "devicelink/ReportTransport.h"
@@ -47,7 +48,36 @@ void DevicePresence::runWorker(void (DevicePresence::*work)(std::uint32_t),
 }
 
 void DevicePresence::startDeviceCountHandling(std::uint32_t count) {
-    runWorker(&DevicePresence::handleDeviceCount, count);
+    {
+        std::lock_guard lock(newestMutex_);
+        if (newestCount_ && *newestCount_ != count) changedMeanwhile_ = true;
+        newestCount_ = count;
+        if (std::exchange(presenceThreadRuns_, true)) return;
+    }
+    runWorker(&DevicePresence::handleNewestCounts, 0);
+}
+
+// The presence thread: handles the newest count until none is waiting.
+void DevicePresence::handleNewestCounts(std::uint32_t) {
+    for (;;) {
+        std::uint32_t count = 0;
+        bool changedMeanwhile = false;
+        {
+            std::lock_guard lock(newestMutex_);
+            if (!newestCount_ || stopping_) {
+                presenceThreadRuns_ = false;
+                return;
+            }
+            count = *std::exchange(newestCount_, std::nullopt);
+            changedMeanwhile = std::exchange(changedMeanwhile_, false);
+        }
+        handleDeviceCount(count, changedMeanwhile);
+    }
+}
+
+bool DevicePresence::superseded() const {
+    std::lock_guard lock(newestMutex_);
+    return newestCount_.has_value() || stopping_;
 }
 
 void DevicePresence::onDeviceCountChanged(std::uint32_t deviceCount) {
@@ -60,29 +90,44 @@ void DevicePresence::onDeviceEvent(std::uint16_t eventCode) {
 
 bool DevicePresence::waitForReadyWindow() {
     while (!window_.isReady()) {
-        if (stopping_) return false;
+        if (superseded()) return false;
         std::this_thread::sleep_for(kReadyPoll);
     }
-    return !stopping_;
+    return !superseded();
 }
 
-void DevicePresence::handleDeviceCount(std::uint32_t count) {
+void DevicePresence::handleDeviceCount(std::uint32_t count, bool changedMeanwhile) {
     std::lock_guard handling(handlingMutex_);
-    if (stopping_ || count == lastCount_) return;
+    const bool rerun = unfinished_ || (changedMeanwhile && count != 0);
+    if (stopping_ || (count == lastCount_ && !rerun)) return;
+    // Stays set when a newer count overtakes this handling: the next one must
+    // run even if its count equals the stored one, to undo a partial change.
+    unfinished_ = true;
+    if (!runChangeSteps(count) || !waitForReadyWindow()) return;
+    iconInUse_ = count != 0 ? kTrayIconKeyboard : kTrayIconNoKeyboard;
+    window_.setTrayIcon(iconInUse_);
+    lastCount_ = count;
+    unfinished_ = false;
+    if (!autoOpenDone_.exchange(true) && count != 0) window_.postOpen();
+}
+
+// The keyboard left: forget its profile, close the child windows, hide. It
+// arrived: version check, layout, profile reload, each skipped once a newer
+// count is waiting. False when the handling was overtaken.
+bool DevicePresence::runChangeSteps(std::uint32_t count) {
     if (count == 0) {
         commands_.forgetActiveProfile();
         window_.sendDeviceGone();
         window_.hideWindow();
-    } else {
-        window_.sendVersionCheck();
-        window_.readKeyboardLayout();
-        window_.sendProfileReload();
+        return !superseded();
     }
-    if (!waitForReadyWindow()) return;
-    iconInUse_ = count != 0 ? kTrayIconKeyboard : kTrayIconNoKeyboard;
-    window_.setTrayIcon(iconInUse_);
-    lastCount_ = count;
-    if (!autoOpenDone_.exchange(true) && count != 0) window_.postOpen();
+    for (void (PresenceWindow::*step)() :
+         {&PresenceWindow::sendVersionCheck, &PresenceWindow::readKeyboardLayout,
+          &PresenceWindow::sendProfileReload}) {
+        if (superseded()) return false;
+        (window_.*step)();
+    }
+    return true;
 }
 
 bool DevicePresence::bankB() const {

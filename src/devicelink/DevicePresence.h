@@ -1,10 +1,14 @@
 // Keyboard arrival and removal, and the keyboard's own event codes.
 //
-// Every change of the device count is handled on a thread of its own; the
-// handlings are serialised, so each one reads the last count at its start and
-// stores it at its end without another one in between. Event codes arrive on
-// the library's callback thread, which never waits for the user-interface
-// thread: what the window has to do is handed to it without waiting.
+// Device-count changes are handled off the library's callback thread, one at a
+// time and always for the newest count reported: counts that a newer one
+// supersedes before their handling starts are skipped, and a handling that a
+// newer count overtakes stops between its steps without storing its count. So
+// the count stored last is always the count the library reported last. A
+// keyboard that left and came back meanwhile is handled as a new arrival.
+// Event codes arrive on the library's callback thread, which never waits for
+// the user-interface thread: what the window has to do is handed to it
+// without waiting.
 #pragma once
 
 #include <array>
@@ -12,6 +16,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <mutex>
+#include <optional>
 
 #include "devicelink/DeviceCommands.h"
 #include "devicelink/DeviceEventListener.h"
@@ -68,10 +73,13 @@ public:
     DevicePresence(const DevicePresence &) = delete;
     DevicePresence &operator=(const DevicePresence &) = delete;
 
-    // Starts HandleDeviceCount for `count` on a thread of its own.
+    // Hands `count` to the presence thread (started when none runs), where it
+    // supersedes every count not yet handled.
     void startDeviceCountHandling(std::uint32_t count);
-    // HandleDeviceCount itself, on the calling thread.
-    void handleDeviceCount(std::uint32_t count);
+    // HandleDeviceCount itself, on the calling thread. `changedMeanwhile`: a
+    // superseded count differed from this one, so a keyboard that is present
+    // now is a new arrival even when the stored count is the same.
+    void handleDeviceCount(std::uint32_t count, bool changedMeanwhile = false);
     // HandleDeviceEvent.
     void handleDeviceEvent(std::uint16_t code);
     // Withdraws the previous status write and sends the two status bytes.
@@ -94,11 +102,21 @@ public:
 private:
     void runWorker(void (DevicePresence::*work)(std::uint32_t), std::uint32_t argument);
     void iconWorker(std::uint32_t iconId);
+    void handleNewestCounts(std::uint32_t unused);
+    bool runChangeSteps(std::uint32_t count);
+    bool superseded() const;
     bool waitForReadyWindow();
 
     DeviceCommands &commands_;
     PresenceWindow &window_;
     std::mutex handlingMutex_;  // one HandleDeviceCount at a time
+    bool unfinished_ = false;   // the last handling was overtaken; guarded by handlingMutex_
+
+    // Counts reported and not yet handled: only the newest is kept.
+    mutable std::mutex newestMutex_;
+    std::optional<std::uint32_t> newestCount_;
+    bool changedMeanwhile_ = false;  // a superseded count differed from the newest
+    bool presenceThreadRuns_ = false;
     std::atomic<std::uint32_t> lastCount_{0};
     std::atomic<bool> autoOpenDone_{false};
     std::atomic<int> iconInUse_{kTrayIconNoKeyboard};

@@ -9,8 +9,10 @@ bool ExchangeState::isPending() const {
     return pending_;
 }
 
-void ExchangeState::publish(std::uint8_t *answer, std::uint32_t capacity) {
+void ExchangeState::publish(std::uint8_t *answer, std::uint32_t capacity,
+                            const AnswerMatch &match) {
     std::lock_guard lock(mutex_);
+    match_ = match;
     answer_ = answer;
     capacity_ = answer ? capacity : 0;
     received_ = 0;
@@ -24,9 +26,14 @@ void ExchangeState::clearPending() {
     signalled_ = false;
 }
 
-ExchangeState::WaitResult ExchangeState::waitForAnswer(std::chrono::milliseconds timeout) {
+bool ExchangeState::awaitAnswer(std::chrono::steady_clock::time_point deadline) {
     std::unique_lock lock(mutex_);
-    const bool answered = answered_.wait_for(lock, timeout, [this] { return signalled_; });
+    return answered_.wait_until(lock, deadline, [this] { return signalled_; });
+}
+
+ExchangeState::WaitResult ExchangeState::endWait() {
+    std::lock_guard lock(mutex_);
+    const bool answered = signalled_;
     signalled_ = false;
     pending_ = false;
     return answered ? WaitResult::Answered : WaitResult::TimedOut;
@@ -35,7 +42,7 @@ ExchangeState::WaitResult ExchangeState::waitForAnswer(std::chrono::milliseconds
 bool ExchangeState::deliver(std::span<const std::uint8_t> data) {
     {
         std::lock_guard lock(mutex_);
-        if (!pending_) return false;
+        if (!pending_ || !match_->accepts(data)) return false;
         const std::size_t copied = std::min<std::size_t>(data.size(), capacity_);
         std::copy_n(data.begin(), copied, answer_);
         received_ = static_cast<std::uint32_t>(copied);

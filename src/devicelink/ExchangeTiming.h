@@ -17,6 +17,11 @@ struct ExchangeTiming {
     std::chrono::milliseconds endCommandPause{10};
     // Number of times one report is written before the exchange gives up.
     int attempts = 3;
+    // How long an exchange waits, from its start, before it is reported as
+    // stalled (so the window can show that it is busy), and how often it is
+    // reported again while it still waits.
+    std::chrono::milliseconds busyNotice{150};
+    std::chrono::milliseconds busyNoticeRepeat{50};
 };
 
 }  // namespace devicelink

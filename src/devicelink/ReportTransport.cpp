@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "devicelink/DeviceResult.h"
+#include "devicelink/ExchangeWaitNotice.h"
 #include "devicelink/FourCharCode.h"
 
 namespace devicelink {
@@ -61,13 +62,16 @@ void ReportTransport::withdrawReads() {
 std::int32_t ReportTransport::exchangeReport(std::span<const std::uint8_t> request,
                                              std::span<std::uint8_t> answer,
                                              std::uint32_t &receivedLength) {
-    std::lock_guard exclusive(exchangeMutex_);
+    ExchangeWaitNotice notice(waitObserver_.load(), timing_);
+    std::unique_lock exclusive(exchangeTurn_, std::defer_lock);
+    takeTurn(exclusive, notice);
     receivedLength = 0;
     if (library_.deviceCount(kCommandUnit) == 0) {
         state_.clearPending();
         return kNoDevice;
     }
     const Report report = zeroFilledReport(request);
+    const AnswerMatch match(report);
     const auto capacity = static_cast<std::uint32_t>(answer.size());
     for (int attempt = 1;; ++attempt) {
         // Exchanges are serialised and each clears pending on its way out, so
@@ -76,14 +80,14 @@ std::int32_t ReportTransport::exchangeReport(std::span<const std::uint8_t> reque
             std::this_thread::sleep_for(timing_.pendingBackoff);
             state_.clearPending();
         }
-        state_.publish(answer.data(), capacity);
+        state_.publish(answer.data(), capacity, match);
         if (library_.writeOne(kCommandUnit, report) <= 0) {
             state_.clearPending();
             return kWriteRefused;
         }
         AnswerCheck check = AnswerCheck::Lost;
-        if (state_.waitForAnswer(timing_.answerWait) == ExchangeState::WaitResult::Answered) {
-            check = examineAnswer(report, answer.first(state_.receivedLength()));
+        if (waitForAnswer(notice) == ExchangeState::WaitResult::Answered) {
+            check = examineAnswer(answer.first(state_.receivedLength()));
         }
         const bool lastAttempt = attempt >= timing_.attempts;
         if (check == AnswerCheck::Accepted || (check == AnswerCheck::Refused && lastAttempt)) {
@@ -95,14 +99,31 @@ std::int32_t ReportTransport::exchangeReport(std::span<const std::uint8_t> reque
     }
 }
 
-// An answer must at least carry the command code to be matched; one that is
-// too short to hold it counts as lost. The status byte is examined when the
-// caller's buffer kept it.
-ReportTransport::AnswerCheck ReportTransport::examineAnswer(
-    const Report &request, std::span<const std::uint8_t> answer) const {
-    if (answer.size() <= kCodeByte || answer[kCodeByte] != request[kCodeByte]) {
-        return AnswerCheck::Lost;
+// Waits until the exchange before this one has ended. Waiting for the turn
+// counts as waiting too: the busy notices fall due from the exchange's start.
+void ReportTransport::takeTurn(std::unique_lock<ExchangeTurn> &turn, ExchangeWaitNotice &notice) {
+    if (!notice.observed()) return turn.lock();
+    while (!turn.try_lock_until(notice.nextNotice())) notice.giveDueNotice();
+}
+
+// One attempt's wait, woken for the busy notices that fall due meanwhile; the
+// wait ends at the same time with or without them.
+ExchangeState::WaitResult ReportTransport::waitForAnswer(ExchangeWaitNotice &notice) {
+    const auto deadline = std::chrono::steady_clock::now() + timing_.answerWait;
+    while (!state_.awaitAnswer(notice.wakeBefore(deadline))) {
+        if (std::chrono::steady_clock::now() >= deadline) break;
+        notice.giveDueNotice();
     }
+    return state_.endWait();
+}
+
+void ReportTransport::setWaitObserver(ExchangeWaitObserver *observer) {
+    waitObserver_ = observer;
+}
+
+// Only an answer to this exchange reaches the buffer (see AnswerMatch); its
+// status byte is examined when the caller's buffer kept it.
+ReportTransport::AnswerCheck ReportTransport::examineAnswer(std::span<const std::uint8_t> answer) {
     if (answer.size() > kStatusByte && isRefusingStatus(answer[kStatusByte])) {
         return AnswerCheck::Refused;
     }
@@ -133,7 +154,7 @@ void ReportTransport::dispatch(const UsbgateEvent &event) {
     }
 }
 
-// Copied only while an exchange waits; an answer nobody waits for is dropped.
+// Copied only while an exchange waits for it; any other answer is dropped.
 void ReportTransport::dispatchCommandData(const UsbgateRequestRecord &record) {
     if (record.data == nullptr) return;
     state_.deliver(std::span(record.data, record.count));

@@ -7,6 +7,7 @@
 // answer always arrives on the library's callback thread, never the caller's.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <mutex>
 #include <span>
@@ -14,10 +15,14 @@
 #include "devicelink/DeviceEventListener.h"
 #include "devicelink/ExchangeState.h"
 #include "devicelink/ExchangeTiming.h"
+#include "devicelink/ExchangeTurn.h"
+#include "devicelink/ExchangeWaitObserver.h"
 #include "devicelink/ReportFrame.h"
 #include "devicelink/UsbgateLibrary.h"
 
 namespace devicelink {
+
+class ExchangeWaitNotice;
 
 class ReportTransport {
 public:
@@ -39,9 +44,11 @@ public:
     void withdrawReads();
 
     // Writes the request (zero-filled or cut to 64 bytes) and waits for the
-    // answer with the same command code, writing it again after a lost,
-    // foreign or busy answer, up to the timing's number of attempts. At most
-    // answer.size() bytes of the answer are kept.
+    // whole report that echoes its code, length and offset, writing it again
+    // after a lost or busy answer, up to the timing's number of attempts.
+    // Reports that do not answer this request (foreign, short, or left over
+    // from an exchange that gave up on them) are dropped while the wait goes
+    // on. At most answer.size() bytes of the answer are kept.
     // Returns 1 = answered (the status byte may still refuse after the last
     // attempt), 0 = no keyboard, -1 = write refused, -2 = no matching answer.
     // receivedLength is 0 unless the result is 1.
@@ -50,6 +57,11 @@ public:
 
     // The receiver of event codes and device-count changes; nullptr for none.
     void setListener(DeviceEventListener *listener);
+
+    // Told, on the waiting thread, about exchanges that wait long for their
+    // answer; nullptr for none. Exchanges that started earlier keep the
+    // observer they started with.
+    void setWaitObserver(ExchangeWaitObserver *observer);
 
     const ExchangeTiming &timing() const { return timing_; }
     const UsbgateLibrary &library() const { return library_; }
@@ -61,7 +73,9 @@ private:
     enum class AnswerCheck { Accepted, Lost, Refused };
 
     std::int32_t registerRead(const UnitId &unit, std::uint32_t tag, std::uint32_t &requestId);
-    AnswerCheck examineAnswer(const Report &request, std::span<const std::uint8_t> answer) const;
+    static AnswerCheck examineAnswer(std::span<const std::uint8_t> answer);
+    void takeTurn(std::unique_lock<ExchangeTurn> &turn, ExchangeWaitNotice &notice);
+    ExchangeState::WaitResult waitForAnswer(ExchangeWaitNotice &notice);
     void dispatch(const UsbgateEvent &event);
     void dispatchCommandData(const UsbgateRequestRecord &record);
     void dispatchConsumerData(const UsbgateRequestRecord &record);
@@ -69,8 +83,9 @@ private:
     const UsbgateLibrary &library_;
     const ExchangeTiming timing_;
     ExchangeState state_;
-    std::mutex exchangeMutex_;                 // one exchange at a time
+    ExchangeTurn exchangeTurn_;                // one exchange at a time
     DeviceEventListener *listener_ = nullptr;  // guarded by the callback gate
+    std::atomic<ExchangeWaitObserver *> waitObserver_{nullptr};
     std::uint32_t consRequestId_ = 0;
     std::uint32_t ctrlRequestId_ = 0;
 };

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "SimulatedKeyboard.h"
 #include "devicelink/DeviceResult.h"
@@ -193,6 +196,83 @@ TEST(TransportRealWaits, AnswerWithinTheFullSecondIsAcceptedOnTheFirstWrite) {
     EXPECT_EQ(commands.readInfo(info), kDone);
     EXPECT_EQ(keyboard.writesOf(CommandCode::ReadInfo).size(), 2u);
     transport.withdrawReads();
+}
+
+namespace {
+
+// What the transport reports about waiting exchanges, and on which thread.
+class RecordingWaitObserver : public ExchangeWaitObserver {
+public:
+    void exchangeStalled() override { record("stalled"); }
+    void exchangeStillWaiting() override {
+        std::lock_guard lock(mutex_);
+        ++stillWaiting;
+    }
+    void stalledExchangeEnded() override { record("ended"); }
+
+    // Read once the exchanges have ended.
+    std::vector<std::string> calls;
+    std::vector<std::thread::id> threads;
+    int stillWaiting = 0;
+
+private:
+    void record(const char *call) {
+        std::lock_guard lock(mutex_);
+        calls.emplace_back(call);
+        threads.push_back(std::this_thread::get_id());
+    }
+    std::mutex mutex_;
+};
+
+}  // namespace
+
+// An exchange that waits past the busy notice is reported on its own thread
+// (stalled, still waiting, ended once); its attempts stay as they were. One
+// answered at once is not reported at all.
+TEST_F(TransportTest, LongWaitsAreReportedOnTheWaitingThreadWithoutChangingTheAttempts) {
+    ExchangeTiming timing = shortTiming();
+    timing.answerWait = 400ms;
+    timing.busyNotice = 50ms;
+    timing.busyNoticeRepeat = 20ms;
+    ReportTransport slow(keyboard().library(), timing);
+    ASSERT_EQ(slow.registerReads(), 1);
+    RecordingWaitObserver observer;
+    slow.setWaitObserver(&observer);
+    Report answer;
+    std::uint32_t received = 0;
+    EXPECT_EQ(slow.exchangeReport(kReadInfo, answer, received), kDone);
+    EXPECT_TRUE(observer.calls.empty());
+
+    keyboard().clearWrites();
+    keyboard().command("fault drop 1");
+    EXPECT_EQ(slow.exchangeReport(kReadInfo, answer, received), kDone);
+    EXPECT_EQ(writesOf(CommandCode::ReadInfo), 2u);
+    EXPECT_EQ(observer.calls, (std::vector<std::string>{"stalled", "ended"}));
+    EXPECT_GE(observer.stillWaiting, 1);
+    for (std::thread::id thread : observer.threads) EXPECT_EQ(thread, std::this_thread::get_id());
+
+    // Waiting for the turn behind another thread's stalled exchange is
+    // waiting too, although this exchange is then answered at once.
+    keyboard().clearWrites();
+    keyboard().command("fault drop 1");
+    observer.calls.clear();
+    observer.threads.clear();
+    std::thread other([&] {
+        Report otherAnswer;
+        std::uint32_t otherReceived = 0;
+        slow.exchangeReport(kReadInfo, otherAnswer, otherReceived);
+    });
+    while (keyboard().writes().empty()) std::this_thread::yield();
+    EXPECT_EQ(slow.exchangeReport(kReadInfo, answer, received), kDone);
+    other.join();
+    EXPECT_EQ(
+        std::count(observer.threads.begin(), observer.threads.end(), std::this_thread::get_id()),
+        2);
+    EXPECT_EQ(std::count(observer.calls.begin(), observer.calls.end(), "stalled"), 2);
+    EXPECT_EQ(std::count(observer.calls.begin(), observer.calls.end(), "ended"), 2);
+
+    slow.withdrawReads();
+    ASSERT_EQ(transport->registerReads(), 1);
 }
 
 namespace {

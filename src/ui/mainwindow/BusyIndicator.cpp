@@ -43,3 +43,16 @@ void BusyIndicator::nextFrame() {
     frame_ = (frame_ + 1) % kFrameCount;
     showFrame();
 }
+
+void BusyIndicator::showNow() {
+    if (!shown_) return begin();
+    ++generation_;  // a hide still due from an earlier run must not end this one
+    if (!timer_.isActive()) timer_.start();
+    picture_.repaint();
+}
+
+void BusyIndicator::drawNextFrameNow() {
+    if (!shown_) return;
+    nextFrame();
+    picture_.repaint();
+}

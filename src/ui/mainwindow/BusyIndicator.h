@@ -27,6 +27,12 @@ public:
     void end();
     // One timer tick: the next frame, after the tenth the first again.
     void nextFrame();
+    // For a thread that cannot run its events meanwhile: begin() unless shown
+    // already, drawn at once.
+    void showNow();
+    // The next frame, drawn at once: the timer cannot tick while the window's
+    // thread is blocked.
+    void drawNextFrameNow();
 
     bool isShown() const { return shown_; }
     bool isAnimating() const { return timer_.isActive(); }

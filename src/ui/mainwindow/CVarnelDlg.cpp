@@ -22,6 +22,7 @@
 #include "settings/VendorLink.h"
 #include "ui/mainwindow/AboutBox.h"
 #include "ui/mainwindow/BusyIndicator.h"
+#include "ui/mainwindow/BusyWhileWaiting.h"
 #include "ui/mainwindow/CTrayIcon.h"
 #include "ui/mainwindow/ClockChangeNotifier.h"
 #include "ui/mainwindow/KeyboardView.h"
@@ -102,6 +103,8 @@ CVarnelDlg::CVarnelDlg(const app::AppPaths &paths, ProcessStores &stores,
     messages_ = new CrossThreadMessages(this, [this](const WindowMessage &message) {
         handleMessage(message.number, message.first, message.second);
     });
+    bankRelay_ = new NewestValueRelay(
+        this, [this](int bankB) { bankChanged(bankB != 0); }, kBankFrame);
     readBackTimer_.setSingleShot(true);
     previewTimer_.setSingleShot(true);
     connect(&readBackTimer_, &QTimer::timeout, this, [this] { lightingReadBack(); });
@@ -116,6 +119,7 @@ CVarnelDlg::~CVarnelDlg() {
         // The library keeps registrations until they are withdrawn; a later
         // window of the same process registers its own.
         transport_->setListener(nullptr);
+        transport_->setWaitObserver(nullptr);
         transport_->withdrawReads();
     }
     presence_.reset();
@@ -174,6 +178,7 @@ void CVarnelDlg::onInitDialog() {
     }
     prepareUserFolder();
     buildControls();
+    transport_->setWaitObserver(new BusyWhileWaiting(this, *busy_));
     buildModel();
     partsOwner_ = wireWindowParts(*this);
     if (QWidget *selector = control(kModeSelector)) selector->installEventFilter(this);
@@ -286,7 +291,7 @@ bool CVarnelDlg::handleMessage(std::uint32_t message, std::uint64_t first, std::
             deviceGone();
             return true;
         case kMsgBankChanged:
-            if (first == kTagLed) bankChanged(second != 0);
+            if (first == kTagLed) bankRelay_->ownerWoken();
             return true;
         case kMsgSliderMoved:
             parts_.sliderMoved(static_cast<int>(first), static_cast<int>(second));
@@ -308,8 +313,10 @@ void CVarnelDlg::sendDeviceGone() {
 void CVarnelDlg::postOpen() {
     postMessage(kMsgShow, kTagOpen);
 }
+// A burst of toggles wakes the window once; it shows the newest bank at most
+// once a frame.
 void CVarnelDlg::postBankChanged(bool bankB) {
-    postMessage(kMsgBankChanged, kTagLed, bankB ? 1 : 0);
+    if (bankRelay_->offer(bankB ? 1 : 0)) postMessage(kMsgBankChanged, kTagLed, bankB ? 1 : 0);
 }
 void CVarnelDlg::setTrayIcon(int iconId) {
     tray_->setIcon(iconId);

@@ -23,6 +23,7 @@
 #include "ui/mainwindow/CrossThreadMessages.h"
 #include "ui/mainwindow/MainWindowEnvironment.h"
 #include "ui/mainwindow/MainWindowParts.h"
+#include "ui/mainwindow/NewestValueRelay.h"
 #include "ui/mainwindow/panel/PanelIds.h"
 #include "ui/skin/CBaseDialog.h"
 
@@ -113,6 +114,7 @@ public:
     int languageIndex() const { return languageIndex_; }
     bool isShutDown() const { return shutDown_; }
     mainwindow::KeyboardView &keyboardView() { return *view_; }
+    const mainwindow::NewestValueRelay &bankRelay() const { return *bankRelay_; }
     mainwindow::ProfileCommands &profiles() { return *profiles_; }
     devicelink::DevicePresence &presence() { return *presence_; }
     devicelink::DeviceCommands &deviceCommands() { return *commands_; }
@@ -203,6 +205,9 @@ private:
     QObject *partsOwner_ = nullptr;
 
     mainwindow::CrossThreadMessages *messages_ = nullptr;
+    // The extra-key bank: the newest one the keyboard reported, shown at most once a frame.
+    static constexpr std::chrono::milliseconds kBankFrame{16};
+    mainwindow::NewestValueRelay *bankRelay_ = nullptr;
     mainwindow::KeyboardView *view_ = nullptr;
     std::unique_ptr<mainwindow::ProfileCommands> profiles_;
     mainwindow::ClockChangeNotifier *clockChanges_ = nullptr;

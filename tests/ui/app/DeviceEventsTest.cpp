@@ -1,5 +1,7 @@
 // The keyboard's own event codes: the extra-key bank toggle with its status
 // write, the tray icon changes and the codes that change nothing.
+#include <thread>
+
 #include "AppTestSupport.h"
 #include "devicelink/DevicePresence.h"
 #include "model/KeyButtons.h"
@@ -47,6 +49,29 @@ TEST_F(DeviceEventsTest, TwoBankTogglesWriteTheStatusBytesAndRestoreBankA) {
     EXPECT_EQ(gKeyCaptions(), bankA);
     EXPECT_EQ(indicator->pictures().normal, bankALook);
     EXPECT_FALSE(dlg.keyAssignments().bankB());
+}
+
+// 1001 toggles as fast as the library's callback thread can hand them in: the
+// keyboard gets every status write, the window shows only the newest bank, a
+// few times in all rather than once per toggle, and ends on bank B.
+TEST_F(DeviceEventsTest, BankToggleBurstIsShownOnlyAtItsNewestState) {
+    CVarnelDlg &dlg = startWindow(true);
+    auto *indicator = dlg.controlAs<CPngButton>(mainwindow::ids::kLockAb);
+    const auto bankALook = indicator->pictures().normal;
+    constexpr int kToggles = 1001;
+    std::thread callbackThread([&] {
+        for (int i = 0; i < kToggles; ++i)
+            dlg.presence().onDeviceEvent(devicelink::kEventBankToggle);
+    });
+    callbackThread.join();
+    ASSERT_TRUE(waitUntil([&] { return dlg.bankRelay().settled(); }));
+    EXPECT_TRUE(dlg.keyboardView().shownBankB());
+    EXPECT_EQ(gKeyCaptions(), (QStringList{"B1", "B2", "B3", "B4", "B5", "", "", "", ""}));
+    EXPECT_NE(indicator->pictures().normal, bankALook);
+    EXPECT_TRUE(dlg.keyAssignments().bankB());
+    EXPECT_EQ(peek("status", 0, 2), (Bytes{0x05, 0x03}));
+    EXPECT_GE(dlg.bankRelay().appliedCount(), 1);
+    EXPECT_LT(dlg.bankRelay().appliedCount(), kToggles / 10);
 }
 
 TEST_F(DeviceEventsTest, TrayIconFollowsTheKeyboardsActivityCodes) {

@@ -4,8 +4,10 @@
 
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <mutex>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "devicelink/DeviceCommands.h"
@@ -22,8 +24,18 @@ using devicelink::DevicePresence;
 // while, so overlapping handlings would show.
 class RecordingWindow : public devicelink::PresenceWindow {
 public:
-    void sendVersionCheck() override { enter(); }
-    void sendProfileReload() override { leave(); }
+    void sendVersionCheck() override {
+        enter();
+        ++versionChecks;
+        // Runs once.
+        if (auto hook = std::exchange(duringVersionCheck, nullptr)) hook();
+        leave();
+    }
+    void sendProfileReload() override {
+        enter();
+        ++reloads;
+        leave();
+    }
     void sendDeviceGone() override {
         enter();
         leave();
@@ -37,7 +49,11 @@ public:
         icons.push_back(iconId);
     }
     bool isReady() const override { return ready; }
-    void readKeyboardLayout() override { std::this_thread::sleep_for(20ms); }
+    void readKeyboardLayout() override {
+        enter();
+        std::this_thread::sleep_for(20ms);
+        leave();
+    }
 
     void enter() {
         const int now = ++inside;
@@ -50,6 +66,8 @@ public:
     std::atomic<bool> ready{true};
     std::atomic<int> inside{0}, mostInside{0};
     std::atomic<int> opens{0}, hides{0}, bankChanges{0}, readBacks{0};
+    std::atomic<int> versionChecks{0}, reloads{0};
+    std::function<void()> duringVersionCheck;
     std::mutex mutex;
     std::vector<int> icons;
 };
@@ -75,6 +93,36 @@ TEST_F(DevicePresenceTest, HandlingsNeverInterleaveAndTheWindowOpensOnce) {
     ASSERT_FALSE(window.icons.empty());
     EXPECT_EQ(window.icons.back(), expectedIcon);
     EXPECT_EQ(presence.trayIconInUse(), expectedIcon);
+}
+
+// Counts reported while an arrival is being handled supersede it and one
+// another: the arrival stops after its current step, only the newest count is
+// handled, and the counts in between cost nothing.
+TEST_F(DevicePresenceTest, OnlyTheNewestCountIsHandledAndItOvertakesARunningHandling) {
+    DevicePresence presence(commands, window);
+    window.duringVersionCheck = [&] {
+        for (std::uint32_t count : {0u, 1u, 0u, 1u, 0u}) presence.onDeviceCountChanged(count);
+    };
+    presence.onDeviceCountChanged(1);
+    presence.waitIdle();
+    EXPECT_EQ(window.versionChecks.load(), 1);
+    EXPECT_EQ(window.reloads.load(), 0);
+    EXPECT_EQ(window.opens.load(), 0);
+    EXPECT_EQ(presence.lastDeviceCount(), 0u);
+    // The overtaken arrival may have left traces (a cached profile): the
+    // removal undoes them although the stored count was already 0.
+    EXPECT_EQ(window.hides.load(), 1);
+    EXPECT_EQ(window.icons, (std::vector<int>{devicelink::kTrayIconNoKeyboard}));
+
+    // Gone and back before the handling starts: a new arrival, not "no change".
+    window.duringVersionCheck = [&] {
+        for (std::uint32_t count : {0u, 1u}) presence.onDeviceCountChanged(count);
+    };
+    presence.onDeviceCountChanged(1);
+    presence.waitIdle();
+    EXPECT_EQ(window.versionChecks.load(), 3);
+    EXPECT_EQ(window.reloads.load(), 1);
+    EXPECT_EQ(presence.lastDeviceCount(), 1u);
 }
 
 TEST_F(DevicePresenceTest, SameCountAgainOrNoKeyboardDoesNotOpen) {

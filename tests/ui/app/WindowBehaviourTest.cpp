@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -192,6 +193,55 @@ TEST_F(WindowBehaviourTest, SettingTheSystemClockAppliesPendingChanges) {
     dlg.clockChanges().clockWasSet();
     EXPECT_FALSE(dlg.profiles().pending());
     EXPECT_NE(peek("page0", 0, 378), pageBefore);
+}
+
+// Records, whenever the busy picture is drawn, whether the busy cursor is on.
+class BusyPaintRecorder : public QObject {
+public:
+    int paints = 0, paintsWithBusyCursor = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() != QEvent::Paint) return false;
+        ++paints;
+        const QCursor *cursor = QGuiApplication::overrideCursor();
+        if (cursor && cursor->shape() == Qt::WaitCursor) ++paintsWithBusyCursor;
+        return false;
+    }
+};
+
+// A lost answer keeps the window's thread in a wait that runs no events for a
+// whole second; the busy cursor and the busy picture still appear during it,
+// drawn by the waiting thread itself, and go away after it. An exchange that
+// is answered at once shows neither.
+TEST_F(WindowBehaviourTest, BusyCursorAndIndicatorShowWhileTheWindowWaitsForALostAnswer) {
+    CVarnelDlg &dlg = startWindow();
+    ASSERT_TRUE(waitUntil([&] { return dlg.isVisible(); }));
+    BusyIndicator &busy = dlg.busyIndicator();
+    BusyPaintRecorder recorder;
+    dlg.control(BusyIndicator::kControlId)->installEventFilter(&recorder);
+    const auto reportsOfAClick = [&](int rate) {
+        EXPECT_TRUE(sim().resetStats());
+        EXPECT_TRUE(dlg.clickControl(ids::kReportRate[rate]));
+        std::uint32_t reports = 0;
+        for (const auto &[code, count] :
+             sim().stats().value_or(std::map<std::uint8_t, std::uint32_t>{}))
+            reports += count;
+        return reports;
+    };
+
+    const std::uint32_t answeredAtOnce = reportsOfAClick(1);
+    EXPECT_EQ(recorder.paints, 0);
+    EXPECT_FALSE(busy.isShown());
+
+    ASSERT_TRUE(sim().dropNext(1));
+    // The click returns once the written-again report was answered.
+    EXPECT_EQ(reportsOfAClick(2), answeredAtOnce + 1);
+    EXPECT_GE(recorder.paintsWithBusyCursor, 1);
+    EXPECT_EQ(recorder.paints, recorder.paintsWithBusyCursor);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(waitUntil([&] { return !busy.isShown(); }, 2000));
+    EXPECT_EQ(dlg.keyboardView().shownReportRate(), 2);
 }
 
 // Every text a widget of the window shows: captions, labels, tooltips, list items.

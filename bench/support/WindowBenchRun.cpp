@@ -1,0 +1,42 @@
+#include "WindowBenchRun.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <cstdlib>
+#include <filesystem>
+
+#include "ScratchFolder.h"
+
+namespace benchsupport {
+
+namespace fs = std::filesystem;
+
+mainwindow::MainWindowEnvironment quietEnvironment() {
+    mainwindow::MainWindowEnvironment environment;
+    environment.endProcess = [](int) {};
+    environment.startProgram = [](const fs::path &, const std::vector<std::string> &,
+                                  const fs::path &) { return true; };
+    environment.openWithDesktop = [](std::string_view) { return true; };
+    return environment;
+}
+
+int runWindowBenchmarks(int argc, char **argv) {
+    const ScratchFolder scratch;
+    const fs::path &folder = scratch.path();
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("USBGATE_BACKEND", "simulator", 1);
+    setenv("USBGATE_SIM_PLUGGED", "1", 1);
+    for (const char *name :
+         {"XDG_RUNTIME_DIR", "XDG_STATE_HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"}) {
+        setenv(name, folder.c_str(), 1);
+    }
+    setenv("USBGATE_SIM_SOCKET", (folder / "sim.sock").c_str(), 1);
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
+
+}  // namespace benchsupport

@@ -1,0 +1,16 @@
+// What the benchmarks of the main window share: a window environment that
+// starts and opens nothing, and a run of the benchmarks on the offscreen
+// platform with the simulated keyboard and fresh per-user folders.
+#pragma once
+
+#include "ui/mainwindow/MainWindowEnvironment.h"
+
+namespace benchsupport {
+
+mainwindow::MainWindowEnvironment quietEnvironment();
+
+// Sets up the folders, the simulator and the application, runs every
+// registered benchmark and returns the process's exit code.
+int runWindowBenchmarks(int argc, char **argv);
+
+}  // namespace benchsupport
