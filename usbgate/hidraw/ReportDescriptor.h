@@ -10,6 +10,11 @@
 
 namespace usbgate::hidraw {
 
+// The longest report, without its id, a descriptor may declare. With its id it
+// fills the HID core's 4096-byte report buffer, which is also what the node's
+// reader reads at once; a descriptor declaring a longer report is malformed.
+inline constexpr size_t kMaxReportBytes = 4095;
+
 struct CollectionReports {
     Collection collection;
     uint8_t reportId;     // 0 when the descriptor numbers no reports
@@ -19,7 +24,8 @@ struct CollectionReports {
 };
 
 // The application collections of the descriptor that are ours, in order.
-// Malformed or truncated descriptors yield what was found before the fault.
+// Malformed or truncated descriptors yield the collections closed before the
+// fault; so does a report longer than kMaxReportBytes.
 std::vector<CollectionReports> parseReportDescriptor(std::span<const uint8_t> descriptor);
 
 }  // namespace usbgate::hidraw
