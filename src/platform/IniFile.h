@@ -11,6 +11,8 @@
 
 namespace platform {
 
+class IniDocument;
+
 // Buffer sizes the callers use, in characters including the terminator: a read
 // returns at most bufferSize - 1 characters.
 inline constexpr std::size_t kIniShortBuffer = 260;
@@ -18,6 +20,12 @@ inline constexpr std::size_t kIniLongBuffer = 2048;
 
 // Reads one value. A present key with an empty value gives the empty text.
 std::u16string readIniString(const std::filesystem::path &file, std::u16string_view section,
+                             std::u16string_view key, std::u16string_view fallback,
+                             std::size_t bufferSize = kIniShortBuffer);
+
+// The same read from a document already loaded, for several values of one file
+// read from one loading of it.
+std::u16string readIniString(const IniDocument &document, std::u16string_view section,
                              std::u16string_view key, std::u16string_view fallback,
                              std::size_t bufferSize = kIniShortBuffer);
 
