@@ -25,6 +25,7 @@ function(varnel_add_fuzzer)
     cmake_parse_arguments(ARG "" "NAME;CORPUS" "SOURCES;LIBS" ${ARGN})
     add_executable(${ARG_NAME} ${ARG_SOURCES})
     target_link_libraries(${ARG_NAME} PRIVATE ${ARG_LIBS})
+    target_include_directories(${ARG_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
     target_link_options(${ARG_NAME} PRIVATE -fsanitize=fuzzer)
     add_dependencies(fuzzers ${ARG_NAME})
     add_test(NAME ${ARG_NAME}_smoke
