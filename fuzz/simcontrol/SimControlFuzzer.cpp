@@ -4,6 +4,7 @@
 // "ERR <reason>"; the client reads the replies of peek and stats; and the memory
 // keeps its shape: a macro area exactly as large as the capacity the info block
 // states.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
