@@ -1,5 +1,6 @@
-// The simulated keyboard's control channel: commands take whole numbers only, and
-// a client that never reads its replies holds up no other client.
+// The simulated keyboard's control channel: commands take whole numbers only, a
+// client that never reads its replies holds up no other client, and the control
+// client keeps each reply with its command.
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -79,6 +80,19 @@ TEST(UsbgateControlChannel, AClientThatNeverReadsItsRepliesHoldsUpNoOtherClient)
     EXPECT_EQ(simulator.deviceCount(Collection::Vendor), 0u);
     EXPECT_TRUE(other.peek("info", 8, 2) == std::vector<uint8_t>({0x09, 0x01}));
     // The stuck client leaves before the simulator stops.
+}
+
+TEST(UsbgateControlChannel, TheClientSendsOneLineACommandSoRepliesStayInStep) {
+    test::TempFolder folder;
+    const std::string path = folder.path() + "/control";
+    QuietSink sink;
+    SimulatorBackend simulator(withoutFiles(path));
+    ASSERT_TRUE(simulator.start(sink));
+    SimControl control(path);
+    EXPECT_FALSE(control.send("unplug\nplug"));
+    EXPECT_EQ(control.lastError(), "a command is a single line");
+    EXPECT_EQ(simulator.deviceCount(Collection::Vendor), 1u);
+    EXPECT_TRUE(control.peek("info", 8, 2) == std::vector<uint8_t>({0x09, 0x01}));
 }
 
 }  // namespace

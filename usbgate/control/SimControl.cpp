@@ -82,6 +82,12 @@ bool SimControl::exchange(const std::string &command, std::string &reply) {
 }
 
 std::optional<std::string> SimControl::send(const std::string &command) {
+    // A line break would send two commands and leave the second reply to be
+    // taken for the reply of the next command.
+    if (command.find('\n') != std::string::npos) {
+        lastError_ = "a command is a single line";
+        return std::nullopt;
+    }
     std::string reply;
     bool answered = false;
     // A simulator restarted since the last command drops the old connection: retry once.
