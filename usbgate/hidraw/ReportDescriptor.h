@@ -10,9 +10,11 @@
 
 namespace usbgate::hidraw {
 
-// The longest report, without its id, a descriptor may declare. With its id it
-// fills the HID core's 4096-byte report buffer, which is also what the node's
-// reader reads at once; a descriptor declaring a longer report is malformed.
+// The longest report, without its id, a descriptor may declare: with its id it
+// fills 4096 bytes, the HID core's report buffer in older kernels (newer ones
+// take up to 16 KiB) and the buffer the node's reader reads into. The
+// keyboard's own reports are 64 bytes; a descriptor declaring a longer report
+// than this is malformed.
 inline constexpr size_t kMaxReportBytes = 4095;
 
 struct CollectionReports {
