@@ -7,6 +7,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -52,9 +53,15 @@ std::string exchange(std::string_view bytes) {
     // The channel may stop reading and close early; what it did not read is lost.
     [[maybe_unused]] const auto sent = ::send(fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
     ::shutdown(fd, SHUT_WR);
+    // The fuzzer's own timer signals may interrupt the read.
     std::string reply;
     char chunk[64];
-    for (ssize_t got; (got = ::read(fd, chunk, sizeof chunk)) > 0;) reply.append(chunk, got);
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) break;
+        reply.append(chunk, static_cast<std::size_t>(got));
+    }
     ::close(fd);
     return reply;
 }

@@ -1,14 +1,18 @@
 // The simulated keyboard's control channel: commands take whole numbers only, a
 // client that never reads its replies holds up no other client, and the control
-// client keeps each reply with its command.
+// client keeps each reply with its command, signals or not.
 #include <gtest/gtest.h>
+#include <pthread.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstring>
 #include <string>
+#include <thread>
 
 #include "LoadedLibrary.h"
 #include "SimControl.h"
@@ -80,6 +84,54 @@ TEST(UsbgateControlChannel, AClientThatNeverReadsItsRepliesHoldsUpNoOtherClient)
     EXPECT_EQ(simulator.deviceCount(Collection::Vendor), 0u);
     EXPECT_TRUE(other.peek("info", 8, 2) == std::vector<uint8_t>({0x09, 0x01}));
     // The stuck client leaves before the simulator stops.
+}
+
+// A channel that answers one command only after interrupting the waiting
+// client's thread with signals whose handler does not restart system calls.
+class InterruptingChannel {
+public:
+    explicit InterruptingChannel(const std::string &path) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+        listener_ = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        EXPECT_EQ(bind(listener_, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+        EXPECT_EQ(listen(listener_, 4), 0);
+        struct sigaction action {};
+        action.sa_handler = [](int) {};
+        sigaction(SIGUSR1, &action, &previous_);
+        thread_ = std::thread(&InterruptingChannel::answerLate, this, pthread_self());
+    }
+    ~InterruptingChannel() {
+        thread_.join();
+        sigaction(SIGUSR1, &previous_, nullptr);
+        close(listener_);
+    }
+
+private:
+    void answerLate(pthread_t waiter) {
+        const int client = accept(listener_, nullptr, nullptr);
+        char line[64];
+        EXPECT_GT(read(client, line, sizeof line), 0);
+        for (int signal = 0; signal < 50; ++signal) {
+            pthread_kill(waiter, SIGUSR1);
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+        EXPECT_EQ(write(client, "OK\n", 3), 3);
+        close(client);
+    }
+
+    int listener_ = -1;
+    struct sigaction previous_ {};
+    std::thread thread_;
+};
+
+TEST(UsbgateControlChannel, SignalsDuringTheWaitForAReplyLoseNothing) {
+    test::TempFolder folder;
+    const std::string path = folder.path() + "/control";
+    SimControl control(path);
+    InterruptingChannel channel(path);
+    EXPECT_TRUE(control.plug()) << control.lastError();
 }
 
 TEST(UsbgateControlChannel, TheClientSendsOneLineACommandSoRepliesStayInStep) {
