@@ -7,7 +7,7 @@ WERROR      ?= OFF
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS  = -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVARNEL_WERROR=$(WERROR)
 
-.PHONY: all deps configure build test test-asan test-kernel run screenshots bench fuzz format clean
+.PHONY: all deps configure build test test-asan test-kernel run screenshots bench fuzz fuzz-smoke format clean
 
 all: build
 
@@ -21,10 +21,12 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 # Every test of the full build, the core and device tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer, then the kernel tests.
+# AddressSanitizer and UndefinedBehaviorSanitizer, a short run of every fuzz target,
+# then the kernel tests.
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 	@$(MAKE) --no-print-directory test-asan
+	@$(MAKE) --no-print-directory fuzz-smoke
 	@$(MAKE) --no-print-directory test-kernel
 
 # The hidraw backend against a real Linux kernel in a QEMU guest, where the
@@ -47,10 +49,16 @@ screenshots: build
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; "$$b"; done
 
+# The libFuzzer targets, built with clang, every library instrumented.
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	    -DVARNEL_WITH_FUZZ=ON -DVARNEL_WITH_UI=OFF -DVARNEL_WITH_BENCH=OFF > /dev/null
-	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	    -DVARNEL_WERROR=$(WERROR) -DVARNEL_WITH_FUZZ=ON -DVARNEL_WITH_UI=OFF \
+	    -DVARNEL_WITH_BENCH=OFF > /dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+
+# A few seconds of every fuzz target from its seed corpus; any finding fails.
+fuzz-smoke: fuzz
+	@ctest --test-dir $(FUZZ_BUILD) --output-on-failure -j $(JOBS) -L fuzz
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

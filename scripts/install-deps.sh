@@ -7,7 +7,7 @@ packages=(
     build-essential cmake ninja-build pkg-config git
     qt6-base-dev qt6-base-dev-tools libgl-dev libudev-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
-    clang libclang-rt-14-dev clang-format
+    clang libclang-rt-14-dev llvm clang-format
     xvfb xauth fonts-dejavu-core ccache trayer
     # The kernel tests: a guest with Debian's kernel (its uhid module), busybox
     # and systemd-udevd for hot-plug events, run under QEMU.

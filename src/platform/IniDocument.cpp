@@ -224,7 +224,11 @@ std::vector<std::u16string> IniDocument::keyNames(std::u16string_view section) c
 }
 
 void IniDocument::appendLine(std::string text) {
-    if (!lines_.empty() && lines_.back().ending.empty()) lines_.back().ending = defaultEnding();
+    if (!lines_.empty() && lines_.back().ending.empty()) {
+        // A carriage return ending the text stays its own: a plain newline after
+        // it would read back as a CRLF line break and take it from the value.
+        lines_.back().ending = lines_.back().text.ends_with('\r') ? "\r\n" : defaultEnding();
+    }
     lines_.push_back({std::move(text), defaultEnding()});
 }
 

@@ -56,8 +56,13 @@ std::u16string iniValueText(std::string_view stored) {
 std::u16string readIniString(const std::filesystem::path &file, std::u16string_view section,
                              std::u16string_view key, std::u16string_view fallback,
                              std::size_t bufferSize) {
-    const auto document = loadIniDocument(file);
-    const auto value = document->find(section, key);
+    return readIniString(*loadIniDocument(file), section, key, fallback, bufferSize);
+}
+
+std::u16string readIniString(const IniDocument &document, std::u16string_view section,
+                             std::u16string_view key, std::u16string_view fallback,
+                             std::size_t bufferSize) {
+    const auto value = document.find(section, key);
     return cutToBuffer(value ? iniValueText(*value) : std::u16string(fallback), bufferSize);
 }
 

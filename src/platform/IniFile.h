@@ -11,6 +11,8 @@
 
 namespace platform {
 
+class IniDocument;
+
 // Buffer sizes the callers use, in characters including the terminator: a read
 // returns at most bufferSize - 1 characters.
 inline constexpr std::size_t kIniShortBuffer = 260;
@@ -26,6 +28,12 @@ std::u16string readIniString(const std::filesystem::path &file, std::u16string_v
 // one matching pair of double or single quotes around the whole value is taken
 // off, and the blanks inside the quotes stay.
 std::u16string iniValueText(std::string_view stored);
+
+// The same read from a document already loaded, for several values of one file
+// read from one loading of it.
+std::u16string readIniString(const IniDocument &document, std::u16string_view section,
+                             std::u16string_view key, std::u16string_view fallback,
+                             std::size_t bufferSize = kIniShortBuffer);
 
 // Reads one value as a number the way the Windows integer read does: leading
 // decimal digits (optional sign), or the fallback when the key is missing.

@@ -90,3 +90,22 @@ TEST(UserModeFile, TemplateReplacesTheWholeFile) {
     EXPECT_EQ(std::filesystem::file_size(file.path()), 0u);
     EXPECT_EQ(file.presentSlot(), 0);
 }
+
+TEST(UserModeFile, OneKeyAndTheWholeSlotReadLongValuesAlike) {
+    ScratchFolder folder;
+    UserModeFile file(folder.path() / "modes.userd");
+    // Values are read into a 260-character buffer: the flag after the blanks
+    // of entry 5 is cut off, the whole of entry 6 fits.
+    const std::string blanks(251, ' ');
+    writeText(file.path(),
+              "[Mode2]\n5=0,0,255," + blanks + "1\n6=0,0,255," + blanks.substr(10) + "1\n");
+    const auto slot = file.keyColours(2);
+    for (int key = 0; key < kSlotCount; ++key) {
+        const UserKeyColour single = file.keyColour(2, key);
+        EXPECT_EQ(single.colour, slot[key].colour) << key;
+        EXPECT_EQ(single.baseFlag, slot[key].baseFlag) << key;
+    }
+    EXPECT_EQ(slot[5].colour, makeColour(0, 0, 255));
+    EXPECT_FALSE(slot[5].baseFlag);
+    EXPECT_TRUE(slot[6].baseFlag);
+}

@@ -53,6 +53,18 @@ TEST(IniDocument, AnEditChangesOnlyTheLinesOfThatKey) {
     }
 }
 
+TEST(IniDocument, AKeyAddedAfterALastLineEndingInACarriageReturnLeavesItsValue) {
+    // The new line's break must not turn the carriage return into part of a CRLF.
+    for (const std::string first : {"[S]\n", "[S]\r\n"}) {
+        auto document = IniDocument::parse(first + "k=v\r");
+        ASSERT_TRUE(document.set(u"T", u"n", "1"));
+        for (const auto &reading : {document, IniDocument::parse(document.serialize())}) {
+            EXPECT_EQ(reading.find(u"S", u"k"), "v\r");
+            EXPECT_EQ(reading.find(u"T", u"n"), "1");
+        }
+    }
+}
+
 TEST(IniDocument, ListsSectionsAndKeysOnceEach) {
     const auto document = IniDocument::parse(
         "top=1\n[Main]\nA=1\na=2\nno equals\n;c=3\nB=\n[other]\nX=1\n[MAIN]\nC=1\n");

@@ -60,5 +60,40 @@ TEST(UsbgateReportDescriptor, TruncatedOrGarbledDescriptorsYieldWhatWasComplete)
     EXPECT_EQ(parseReportDescriptor(garbled).size(), 3u);
 }
 
+// A status collection whose feature report has `fields` fields of 8 bits.
+std::vector<uint8_t> statusFeatureOf(uint16_t fields) {
+    return {0x05,
+            0x08,
+            0x09,
+            0x89,
+            0xA1,
+            0x01,
+            0x75,
+            0x08,
+            0x96,
+            static_cast<uint8_t>(fields),
+            static_cast<uint8_t>(fields >> 8),
+            0xB1,
+            0x02,
+            0xC0};
+}
+
+TEST(UsbgateReportDescriptor, ReportsLongerThanHidAllowsMakeTheDescriptorMalformed) {
+    // 0xC0C00181 fields of 16 bits: a 6.4 GB feature report the backend would
+    // allocate when it reads the status bytes.
+    const std::vector<uint8_t> huge = {0x75, 0x10, 0x97, 0x81, 0x01, 0xC0, 0xC0, 0x05,
+                                       0x08, 0x09, 0x89, 0xA1, 0x01, 0xB0, 0xC0};
+    EXPECT_TRUE(parseReportDescriptor(huge).empty());
+
+    std::vector<uint8_t> after = kMultiCollectionDescriptor;
+    after.insert(after.end(), huge.begin(), huge.end());
+    EXPECT_EQ(parseReportDescriptor(after).size(), 3u);
+
+    auto largest = parseReportDescriptor(statusFeatureOf(kMaxReportBytes));
+    ASSERT_EQ(largest.size(), 1u);
+    EXPECT_EQ(largest[0].featureBytes, kMaxReportBytes);
+    EXPECT_TRUE(parseReportDescriptor(statusFeatureOf(kMaxReportBytes + 1)).empty());
+}
+
 }  // namespace
 }  // namespace usbgate::hidraw

@@ -17,6 +17,22 @@ namespace {
 
 constexpr int kReplyTimeoutMs = 10000;
 
+// Waits up to timeoutMs for bytes and reads them; 0 or less when none came. A
+// signal handled meanwhile restarts the wait instead of ending it.
+ssize_t receiveWithin(int fd, char *buffer, size_t size, int timeoutMs) {
+    pollfd wait{fd, POLLIN, 0};
+    int ready;
+    do {
+        ready = poll(&wait, 1, timeoutMs);
+    } while (ready < 0 && errno == EINTR);
+    if (ready <= 0) return -1;
+    ssize_t n;
+    do {
+        n = recv(fd, buffer, size, 0);
+    } while (n < 0 && errno == EINTR);
+    return n;
+}
+
 bool isFinalLine(const std::string &line) {
     return line == "OK" || line.rfind("ERR", 0) == 0;
 }
@@ -57,9 +73,11 @@ bool SimControl::connectIfNeeded() {
 
 bool SimControl::exchange(const std::string &command, std::string &reply) {
     const std::string line = command + "\n";
-    if (::send(fd_, line.data(), line.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(line.size())) {
-        return false;
-    }
+    ssize_t sent;
+    do {
+        sent = ::send(fd_, line.data(), line.size(), MSG_NOSIGNAL);
+    } while (sent < 0 && errno == EINTR);
+    if (sent != static_cast<ssize_t>(line.size())) return false;
     reply.clear();
     for (;;) {
         size_t end;
@@ -72,16 +90,20 @@ bool SimControl::exchange(const std::string &command, std::string &reply) {
             }
             reply += received + "\n";
         }
-        pollfd wait{fd_, POLLIN, 0};
-        if (poll(&wait, 1, kReplyTimeoutMs) <= 0) return false;
         char chunk[4096];
-        ssize_t n = recv(fd_, chunk, sizeof chunk, 0);
+        const ssize_t n = receiveWithin(fd_, chunk, sizeof chunk, kReplyTimeoutMs);
         if (n <= 0) return false;
         pending_.append(chunk, static_cast<size_t>(n));
     }
 }
 
 std::optional<std::string> SimControl::send(const std::string &command) {
+    // A line break would send two commands and leave the second reply to be
+    // taken for the reply of the next command.
+    if (command.find('\n') != std::string::npos) {
+        lastError_ = "a command is a single line";
+        return std::nullopt;
+    }
     std::string reply;
     bool answered = false;
     // A simulator restarted since the last command drops the old connection: retry once.

@@ -21,7 +21,8 @@ public:
     SimControl &operator=(const SimControl &) = delete;
 
     // Sends one command; the reply's lines before "OK" (empty for most
-    // commands), or nothing on "ERR ..." or a broken connection (see lastError()).
+    // commands), or nothing on "ERR ...", a broken connection or a command of
+    // more than one line (see lastError()).
     std::optional<std::string> send(const std::string &command);
     const std::string &lastError() const { return lastError_; }
 

@@ -12,8 +12,6 @@
 namespace usbgate::hidraw {
 namespace {
 
-constexpr size_t kMaxReport = 4096;
-
 bool writeWhole(int fd, const std::vector<uint8_t> &bytes) {
     for (;;) {
         ssize_t n = ::write(fd, bytes.data(), bytes.size());
@@ -97,7 +95,7 @@ bool HidrawNode::getFeature(Collection collection, std::vector<uint8_t> &bytes) 
 }
 
 void HidrawNode::readLoop(ReportHandler onReport, FailureHandler onFailure) {
-    std::vector<uint8_t> buffer(kMaxReport);
+    std::vector<uint8_t> buffer(kMaxReportBytes + 1);  // with the report id
     pollfd fds[2] = {{fd_, POLLIN, 0}, {stopPipe_[0], POLLIN, 0}};
     for (;;) {
         int ready = poll(fds, 2, -1);

@@ -48,6 +48,8 @@ private:
     void mainItem(uint8_t tag, uint32_t value);
     void closeCollection();
     void countBits(uint8_t kind);
+    // Stops the parse: nothing after the fault and nothing of the collection it is in counts.
+    void fail();
 
     Globals globals_;
     std::vector<Globals> pushed_;
@@ -56,11 +58,12 @@ private:
     int depth_ = 0;
     std::optional<OpenApplication> application_;
     std::vector<CollectionReports> found_;
+    bool failed_ = false;
 };
 
 std::vector<CollectionReports> Parser::run(std::span<const uint8_t> descriptor) {
     size_t at = 0;
-    while (at < descriptor.size()) {
+    while (at < descriptor.size() && !failed_) {
         uint8_t prefix = descriptor[at];
         if ((prefix & 0xFC) == kLongItem) {
             // Long item: size byte follows; skip it whole.
@@ -143,9 +146,18 @@ void Parser::mainItem(uint8_t tag, uint32_t value) {
 
 void Parser::countBits(uint8_t kind) {
     if (!application_) return;
-    application_->bits[{globals_.reportId, kind}] +=
-        uint64_t{globals_.reportSize} * globals_.reportCount;
+    uint64_t &bits = application_->bits[{globals_.reportId, kind}];
+    bits += uint64_t{globals_.reportSize} * globals_.reportCount;
+    if (bits > uint64_t{kMaxReportBytes} * 8) {
+        fail();
+        return;
+    }
     if (application_->reports.reportId == 0) application_->reports.reportId = globals_.reportId;
+}
+
+void Parser::fail() {
+    application_.reset();
+    failed_ = true;
 }
 
 void Parser::closeCollection() {

@@ -10,6 +10,13 @@
 
 namespace usbgate::hidraw {
 
+// The longest report, without its id, a descriptor may declare: with its id it
+// fills 4096 bytes, the HID core's report buffer in older kernels (newer ones
+// take up to 16 KiB) and the buffer the node's reader reads into. The
+// keyboard's own reports are 64 bytes; a descriptor declaring a longer report
+// than this is malformed.
+inline constexpr size_t kMaxReportBytes = 4095;
+
 struct CollectionReports {
     Collection collection;
     uint8_t reportId;     // 0 when the descriptor numbers no reports
@@ -19,7 +26,8 @@ struct CollectionReports {
 };
 
 // The application collections of the descriptor that are ours, in order.
-// Malformed or truncated descriptors yield what was found before the fault.
+// Malformed or truncated descriptors yield the collections closed before the
+// fault; so does a report longer than kMaxReportBytes.
 std::vector<CollectionReports> parseReportDescriptor(std::span<const uint8_t> descriptor);
 
 }  // namespace usbgate::hidraw

@@ -19,12 +19,13 @@ Words split(const std::string &line) {
     return words;
 }
 
-// Parses a decimal or 0x-prefixed number no larger than `limit`.
+// Parses a decimal or 0x-prefixed number no larger than `limit`; the whole word
+// must be the number, a NUL byte inside it included.
 std::optional<uint64_t> number(const std::string &text, uint64_t limit) {
     if (text.empty() || text[0] == '-') return std::nullopt;
     char *end = nullptr;
     unsigned long long value = std::strtoull(text.c_str(), &end, 0);
-    if (*end != '\0' || value > limit) return std::nullopt;
+    if (end != text.c_str() + text.size() || value > limit) return std::nullopt;
     return value;
 }
 

@@ -26,17 +26,6 @@ bool someoneListens(const sockaddr_un &address) {
     return live;
 }
 
-bool writeAll(int fd, const std::string &text) {
-    size_t sent = 0;
-    while (sent < text.size()) {
-        ssize_t n = send(fd, text.data() + sent, text.size() - sent, MSG_NOSIGNAL);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        sent += static_cast<size_t>(n);
-    }
-    return true;
-}
-
 }  // namespace
 
 ControlServer::~ControlServer() {
@@ -82,12 +71,17 @@ void ControlServer::stop() {
 }
 
 void ControlServer::run() {
-    // Every client is served from this one thread, so one client that keeps its
-    // connection open never blocks another.
+    // Every client is served from this one thread without blocking on any: a
+    // reply the client does not take stays with it, and its next command waits
+    // until it has, so a client that keeps its connection open or never reads
+    // holds up only itself.
     std::vector<Client> clients;
     for (;;) {
         std::vector<pollfd> fds = {{stopPipe_[0], POLLIN, 0}, {listenFd_, POLLIN, 0}};
-        for (const Client &client : clients) fds.push_back({client.fd, POLLIN, 0});
+        for (const Client &client : clients) {
+            const short events = client.output.empty() ? POLLIN : POLLOUT;
+            fds.push_back({client.fd, events, 0});
+        }
         if (poll(fds.data(), fds.size(), -1) < 0) {
             if (errno == EINTR) continue;
             break;
@@ -100,28 +94,53 @@ void ControlServer::run() {
             }
         }
         if (fds[1].revents != 0) {
-            int connection = accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC);
-            if (connection >= 0) clients.push_back({connection, {}});
+            int connection = accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+            if (connection >= 0) clients.push_back({connection, {}, {}});
         }
     }
     for (const Client &client : clients) close(client.fd);
 }
 
 bool ControlServer::serve(Client &client) {
+    if (client.output.empty() && !receive(client)) return false;
+    return answer(client);
+}
+
+bool ControlServer::answer(Client &client) {
+    for (;;) {
+        if (!flush(client)) return false;
+        if (!client.output.empty()) return true;
+        const size_t end = client.input.find('\n');
+        if (end == std::string::npos) break;
+        std::string line = client.input.substr(0, end);
+        client.input.erase(0, end + 1);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        client.output = handler_(line) + "\n";
+    }
+    if (client.input.size() > kMaxLine) {
+        client.output = "ERR line too long\n";
+        flush(client);  // as far as it goes: the connection ends either way
+        return false;
+    }
+    return true;
+}
+
+bool ControlServer::receive(Client &client) {
     char chunk[1024];
     ssize_t n = recv(client.fd, chunk, sizeof chunk, 0);
-    if (n <= 0) return n < 0 && errno == EINTR;
-    client.buffer.append(chunk, static_cast<size_t>(n));
-    for (size_t end = client.buffer.find('\n'); end != std::string::npos;
-         end = client.buffer.find('\n')) {
-        std::string line = client.buffer.substr(0, end);
-        client.buffer.erase(0, end + 1);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (!writeAll(client.fd, handler_(line) + "\n")) return false;
-    }
-    if (client.buffer.size() > kMaxLine) {
-        writeAll(client.fd, "ERR line too long\n");
-        return false;
+    if (n < 0) return errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK;
+    if (n == 0) return false;
+    client.input.append(chunk, static_cast<size_t>(n));
+    return true;
+}
+
+bool ControlServer::flush(Client &client) {
+    while (!client.output.empty()) {
+        ssize_t n = send(client.fd, client.output.data(), client.output.size(), MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return true;
+        if (n <= 0) return false;
+        client.output.erase(0, static_cast<size_t>(n));
     }
     return true;
 }

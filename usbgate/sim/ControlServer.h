@@ -26,13 +26,21 @@ public:
 private:
     struct Client {
         int fd;
-        std::string buffer;  // bytes after the last complete line
+        std::string input;   // bytes after the last line answered
+        std::string output;  // the reply the client has not taken yet
     };
 
     void run();
-    // Reads what the client sent and answers its complete lines; false when
-    // the connection is finished.
+    // Takes what the client sent and answers its complete lines; false when the
+    // connection is finished.
     bool serve(Client &client);
+    // Answers complete lines one at a time, each once the reply before it has
+    // gone out whole; false when the connection is finished.
+    bool answer(Client &client);
+    static bool receive(Client &client);
+    // Sends as much of the reply as the client takes now; false when the
+    // connection broke.
+    static bool flush(Client &client);
 
     Handler handler_;
     std::string path_;

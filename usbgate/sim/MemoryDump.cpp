@@ -85,10 +85,28 @@ void dumpPages(Text &text, const DeviceMemory &memory) {
     }
 }
 
-void dumpMacroBlock(Text &text, std::span<const uint8_t> area, size_t index, size_t offset) {
+// A well-formed macro area holds its table and each block once, so the dump
+// decodes no more bytes than the area has, whatever its counts claim: each table
+// entry, block header, step and name unit is paid for from this budget.
+class AreaBudget {
+public:
+    explicit AreaBudget(size_t bytes) : left_(bytes) {}
+    bool spend(size_t bytes) {
+        if (bytes > left_) return false;
+        left_ -= bytes;
+        return true;
+    }
+
+private:
+    size_t left_;
+};
+
+bool dumpMacroBlock(Text &text, std::span<const uint8_t> area, size_t index, size_t offset,
+                    AreaBudget &budget) {
+    if (!budget.spend(2 + 4)) return false;
     if (offset + 4 > area.size()) {
         text.line("  macro %zu: block offset %zu outside the area", index + 1, offset);
-        return;
+        return true;
     }
     uint16_t actions = u16(area, offset);
     uint8_t cycles = area[offset + 2];
@@ -96,17 +114,20 @@ void dumpMacroBlock(Text &text, std::span<const uint8_t> area, size_t index, siz
     std::string name;
     size_t nameOffset = offset + 4 + 4 * size_t{actions};
     for (size_t i = 0; i < nameLength && nameOffset + 2 * i + 2 <= area.size(); ++i) {
+        if (!budget.spend(2)) return false;
         uint16_t unit = u16(area, nameOffset + 2 * i);
         name += unit < 0x80 ? static_cast<char>(unit) : '?';
     }
     text.line("  macro %zu at %zu: %u actions, cycles %u, name \"%s\"", index + 1, offset, actions,
               cycles, name.c_str());
     for (size_t k = 0; k < actions && offset + 8 + 4 * k <= area.size(); ++k) {
+        if (!budget.spend(4)) return false;
         size_t at = offset + 4 + 4 * k;
         uint16_t word = u16(area, at);
         text.line("    %s type %u [%02X %02X] wait %u ms", word & 0x8000 ? "press  " : "release",
                   (word >> 12) & 7, area[at + 2], area[at + 3], (word & 0x0FFF) * 10u);
     }
+    return true;
 }
 
 void dumpMacroArea(Text &text, const DeviceMemory &memory) {
@@ -119,8 +140,13 @@ void dumpMacroArea(Text &text, const DeviceMemory &memory) {
     uint16_t count = u16(area, 4);
     text.line("  size %u, %u macros, names %s", u16(area, 2), count,
               u16(area, 6) ? "included" : "left out");
+    AreaBudget budget(area.size() - 16);
     for (size_t i = 0; i < count && 16 + 2 * i + 2 <= area.size(); ++i) {
-        dumpMacroBlock(text, area, i, u16(area, 16 + 2 * i));
+        if (!dumpMacroBlock(text, area, i, u16(area, 16 + 2 * i), budget)) {
+            text.line(
+                "  the table and blocks claim more than the area holds; the rest is not shown");
+            return;
+        }
     }
 }
 

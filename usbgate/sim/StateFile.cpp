@@ -59,18 +59,6 @@ private:
     size_t position_ = 0;
 };
 
-std::vector<uint8_t> serialise(const DeviceMemory &memory) {
-    std::vector<uint8_t> out(std::begin(kMagic), std::end(kMagic));
-    putSection(out, "info", memory.info);
-    putSection(out, "params", memory.params);
-    putSection(out, "pages", memory.pages);
-    putSection(out, "macro", memory.macro);
-    putSection(out, "colours", memory.colours);
-    putSection(out, "status", memory.status);
-    putU32(out, fnv1a(out));
-    return out;
-}
-
 // Copies one section into its region when the sizes agree.
 bool placeSection(DeviceMemory &memory, std::string_view name, std::span<const uint8_t> bytes) {
     auto place = [&](std::span<uint8_t> region) {
@@ -91,7 +79,30 @@ bool placeSection(DeviceMemory &memory, std::string_view name, std::span<const u
     return true;  // sections of later versions are skipped
 }
 
-bool parse(std::span<const uint8_t> file, DeviceMemory &memory) {
+bool makeParentFolders(const std::string &path) {
+    for (size_t slash = path.find('/', 1); slash != std::string::npos;
+         slash = path.find('/', slash + 1)) {
+        std::string folder = path.substr(0, slash);
+        if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<uint8_t> encodeState(const DeviceMemory &memory) {
+    std::vector<uint8_t> out(std::begin(kMagic), std::end(kMagic));
+    putSection(out, "info", memory.info);
+    putSection(out, "params", memory.params);
+    putSection(out, "pages", memory.pages);
+    putSection(out, "macro", memory.macro);
+    putSection(out, "colours", memory.colours);
+    putSection(out, "status", memory.status);
+    putU32(out, fnv1a(out));
+    return out;
+}
+
+bool decodeState(std::span<const uint8_t> file, DeviceMemory &memory) {
     if (file.size() < sizeof kMagic + 4 ||
         !std::equal(std::begin(kMagic), std::end(kMagic), file.begin())) {
         return false;
@@ -118,17 +129,6 @@ bool parse(std::span<const uint8_t> file, DeviceMemory &memory) {
     return true;
 }
 
-bool makeParentFolders(const std::string &path) {
-    for (size_t slash = path.find('/', 1); slash != std::string::npos;
-         slash = path.find('/', slash + 1)) {
-        std::string folder = path.substr(0, slash);
-        if (mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return false;
-    }
-    return true;
-}
-
-}  // namespace
-
 std::string defaultStatePath() {
     const char *stateHome = std::getenv("XDG_STATE_HOME");
     std::string base;
@@ -146,7 +146,7 @@ LoadResult StateFile::load(DeviceMemory &memory) const {
     if (!in) return LoadResult::Missing;
     std::vector<uint8_t> file((std::istreambuf_iterator<char>(in)),
                               std::istreambuf_iterator<char>());
-    if (parse(file, memory)) return LoadResult::Loaded;
+    if (decodeState(file, memory)) return LoadResult::Loaded;
     std::string aside = path_ + ".corrupt";
     std::rename(path_.c_str(), aside.c_str());
     diagnose(Level::Error,
@@ -156,7 +156,7 @@ LoadResult StateFile::load(DeviceMemory &memory) const {
 }
 
 bool StateFile::save(const DeviceMemory &memory) const {
-    std::vector<uint8_t> bytes = serialise(memory);
+    std::vector<uint8_t> bytes = encodeState(memory);
     std::string temporary = path_ + ".tmp";
     if (!makeParentFolders(path_)) {
         diagnose(Level::Error, "cannot create the folder of %s: %s", path_.c_str(),

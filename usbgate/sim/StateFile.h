@@ -2,7 +2,9 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "DeviceMemory.h"
 
@@ -10,6 +12,12 @@ namespace usbgate::sim {
 
 // $XDG_STATE_HOME/usbgate/simulator.state (default ~/.local/state/...).
 std::string defaultStatePath();
+
+// The file's bytes: a mark, one named section per region and a check sum.
+std::vector<uint8_t> encodeState(const DeviceMemory &memory);
+// Reads a file's bytes into `memory`; false, leaving `memory` unchanged, when
+// they are damaged or disagree with themselves.
+bool decodeState(std::span<const uint8_t> file, DeviceMemory &memory);
 
 enum class LoadResult { Loaded, Missing, Corrupt };
 

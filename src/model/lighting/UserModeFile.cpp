@@ -7,6 +7,8 @@
 #include "platform/AtomicFile.h"
 #include "platform/IniDocument.h"
 #include "platform/IniFile.h"
+#include "platform/IniLoader.h"
+#include "platform/Utf.h"
 #include "settings/UserPaths.h"
 
 namespace lighting {
@@ -18,10 +20,6 @@ constexpr std::u16string_view kNameSection = u"MODENAME";
 constexpr std::u16string_view kToolKey = u"tool";
 constexpr std::u16string_view kBaseColourKey = u"jcolor";
 constexpr std::u16string_view kBrushColourKey = u"color";
-
-std::u16string ascii(const std::string &text) {
-    return std::u16string(text.begin(), text.end());
-}
 
 std::u16string slotSection(int slot) {
     return u"Mode" + model::decimalText(slot);
@@ -71,6 +69,13 @@ constexpr std::u16string_view kDefaultKeyColour = u"255,0,0,1";
 UserKeyColour keyColourOfText(std::u16string_view text) {
     auto n = parseNumbers<4>(text);
     return {makeColour(channel(n[0]), channel(n[1]), channel(n[2])), n[3] != 0};
+}
+
+// The one reader of a key's entry, for a single key and for a whole slot alike.
+UserKeyColour keyColourIn(const platform::IniDocument &document, std::u16string_view section,
+                          int keySlot) {
+    return keyColourOfText(
+        platform::readIniString(document, section, model::decimalText(keySlot), kDefaultKeyColour));
 }
 
 bool validSlot(int slot) {
@@ -123,20 +128,15 @@ bool UserModeFile::setTools(int slot, const UserModeTools &tools) const {
 }
 
 UserKeyColour UserModeFile::keyColour(int slot, int keySlot) const {
-    return keyColourOfText(platform::readIniString(file_, slotSection(slot),
-                                                   model::decimalText(keySlot), kDefaultKeyColour));
+    return keyColourIn(*platform::loadIniDocument(file_), slotSection(slot), keySlot);
 }
 
 std::array<UserKeyColour, kSlotCount> UserModeFile::keyColours(int slot) const {
     std::array<UserKeyColour, kSlotCount> entries{};
-    auto document = platform::IniDocument::parse(platform::readWholeFile(file_).value_or(""));
-    std::u16string section = slotSection(slot);
-    for (int keySlot = 0; keySlot < kSlotCount; ++keySlot) {
-        auto value = document.find(section, model::decimalText(keySlot));
-        std::u16string text =
-            value ? platform::iniValueText(*value) : std::u16string(kDefaultKeyColour);
-        entries[keySlot] = keyColourOfText(text);
-    }
+    const auto document = platform::loadIniDocument(file_);
+    const std::u16string section = slotSection(slot);
+    for (int keySlot = 0; keySlot < kSlotCount; ++keySlot)
+        entries[keySlot] = keyColourIn(*document, section, keySlot);
     return entries;
 }
 
@@ -165,7 +165,7 @@ bool UserModeFile::editSection(
 bool UserModeFile::setKeyColour(int slot, int keySlot, const UserKeyColour &entry) const {
     if (!validSlot(slot)) return false;
     return platform::writeIniString(file_, slotSection(slot), model::decimalText(keySlot),
-                                    ascii(textOfKeyColour(entry)));
+                                    platform::fromUtf8(textOfKeyColour(entry)));
 }
 
 bool UserModeFile::resetFromTemplate(const std::filesystem::path &templateFile) const {
