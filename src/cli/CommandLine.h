@@ -30,5 +30,6 @@ CLI::Option *addProfileOption(CLI::App *command, int &profile);
 
 void addKeyboardCommands(CommandLine &line);
 void addLightingCommands(CommandLine &line);
+void addProfileFileCommands(CommandLine &line);
 
 }  // namespace cli

@@ -21,6 +21,7 @@ int main(int argc, char **argv) {
     line.app.fallthrough(false);
     cli::addKeyboardCommands(line);
     cli::addLightingCommands(line);
+    cli::addProfileFileCommands(line);
     try {
         line.app.parse(argc, argv);
     } catch (const CLI::ParseError &error) {

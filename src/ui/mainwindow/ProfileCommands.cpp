@@ -106,12 +106,7 @@ int ProfileCommands::switchProfile(int profile) {
 }
 
 bool ProfileCommands::snapshotAndUpload(bool allProfiles) {
-    {
-        std::lock_guard lock(context_.snapshot.mutex());
-        model::buildProfileFileImage(context_.working);
-        context_.snapshot.copyContentFrom(context_.working);
-    }
-    return context_.transfer.uploadDeviceImage(allProfiles);
+    return context_.transfer.uploadStore(context_.working, allProfiles);
 }
 
 void ProfileCommands::apply() {
@@ -152,22 +147,15 @@ void ProfileCommands::exportTo(const QString &path) {
 
 bool ProfileCommands::importFrom(const QString &path) {
     const std::filesystem::path file = skin::toPath(path);
-    const int valid = model::validateProfileFile(file, [this](const std::filesystem::path &bad) {
-        notify(text("PROFILE_FORMAT_ERROR").replace(QStringLiteral("%s"), skin::toQString(bad)));
-    });
-    // The file is read into a scratch store first: a file that passes the
-    // header checks but cannot be read whole leaves the working store as it was.
-    model::ProfileStore imported;
-    if (valid != model::kProfileValid || model::readProfileFile(file, imported) != 1) {
+    if (!model::importProfileFile(file, context_.working, [this](const std::filesystem::path &bad) {
+            notify(
+                text("PROFILE_FORMAT_ERROR").replace(QStringLiteral("%s"), skin::toQString(bad)));
+        })) {
         notify(text("MAIN_PROMPT_INPORT"));
         return false;
     }
     {
         std::lock_guard lock(context_.working.mutex());
-        {
-            std::lock_guard importedLock(imported.mutex());
-            context_.working.copyContentFrom(imported);
-        }
         model::writeProfileFile(context_.working, profileDataFile(),
                                 model::StoreLocking::AlreadyHeld);
         snapshotAndUpload(true);
