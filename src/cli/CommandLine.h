@@ -31,5 +31,7 @@ CLI::Option *addProfileOption(CLI::App *command, int &profile);
 void addKeyboardCommands(CommandLine &line);
 void addLightingCommands(CommandLine &line);
 void addProfileFileCommands(CommandLine &line);
+void addKeyCommands(CommandLine &line);
+void addMacroCommands(CommandLine &line);
 
 }  // namespace cli

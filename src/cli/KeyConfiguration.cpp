@@ -11,16 +11,12 @@
 #include "settings/UserPaths.h"
 
 namespace cli {
-namespace {
 
-// The model's notices, on stderr in the language file's words.
 void showOnStderr(const model::UserMessage &message) {
     std::u16string text = textLookup()(model::kTextSection, message.textKey);
     if (message.number) text = model::formatWithInteger(text, unsigned(*message.number));
     std::cerr << "varnelctl: " << utf8(text) << '\n';
 }
-
-}  // namespace
 
 KeyConfiguration::KeyConfiguration(KeyboardSession &session)
     : session_(session),

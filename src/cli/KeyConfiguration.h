@@ -12,6 +12,9 @@
 
 namespace cli {
 
+// The model's notices, on stderr in the language file's words.
+void showOnStderr(const model::UserMessage &message);
+
 class KeyConfiguration {
 public:
     explicit KeyConfiguration(KeyboardSession &session);

@@ -22,6 +22,8 @@ int main(int argc, char **argv) {
     cli::addKeyboardCommands(line);
     cli::addLightingCommands(line);
     cli::addProfileFileCommands(line);
+    cli::addKeyCommands(line);
+    cli::addMacroCommands(line);
     try {
         line.app.parse(argc, argv);
     } catch (const CLI::ParseError &error) {

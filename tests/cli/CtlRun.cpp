@@ -2,6 +2,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -81,6 +82,17 @@ std::vector<std::uint8_t> CtlTest::peek(const std::string &region, int offset, i
     std::vector<std::uint8_t> found;
     for (std::string hex; text >> hex;) found.push_back(std::uint8_t(std::stoul(hex, nullptr, 16)));
     return found;
+}
+
+int CtlTest::matrixPosition(std::initializer_list<int> defaultEntry) {
+    const std::vector<std::uint8_t> matrix = peek("default", 0, 378);
+    const std::vector<std::uint8_t> entry = bytes(defaultEntry);
+    for (std::size_t position = 0; position + 3 <= matrix.size(); position += 3) {
+        if (std::equal(entry.begin(), entry.end(), matrix.begin() + position))
+            return int(position / 3);
+    }
+    ADD_FAILURE() << "no such entry in the default matrix";
+    return 0;
 }
 
 std::filesystem::path CtlTest::userFolder() const {

@@ -32,6 +32,8 @@ protected:
     std::string sim(const std::string &arguments);
     // Bytes of a region of the keyboard's memory.
     std::vector<std::uint8_t> peek(const std::string &region, int offset, int length);
+    // The key map position of a key, by its entry in the keyboard's default matrix.
+    int matrixPosition(std::initializer_list<int> defaultEntry);
     // The per-user folder varnelctl and the window share.
     std::filesystem::path userFolder() const;
 
