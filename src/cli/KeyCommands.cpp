@@ -8,6 +8,7 @@
 #include "cli/KeyAction.h"
 #include "cli/KeyConfiguration.h"
 #include "cli/KeyNames.h"
+#include "cli/SharedChange.h"
 #include "cli/Texts.h"
 #include "model/KeyAssignmentModel.h"
 
@@ -67,6 +68,7 @@ void set(const KeyRequest &request) {
     KeyboardSession session;
     session.requireKeyboard();
     const int profile = profileOf(session, request.profile);
+    SharedChange change;
     KeyConfiguration configuration(session);
     model::ProfileStore &store = configuration.load();
     const KeyAction action = parseKeyAction(request.action, store.macros);

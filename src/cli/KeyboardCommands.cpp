@@ -4,6 +4,7 @@
 #include "cli/CommandLine.h"
 #include "cli/ExitCode.h"
 #include "cli/KeyboardSession.h"
+#include "cli/SharedChange.h"
 #include "cli/Texts.h"
 
 namespace cli {
@@ -63,7 +64,10 @@ void info(bool json) {
 void profile(std::optional<int> chosen, bool json) {
     KeyboardSession session;
     session.requireKeyboard();
-    if (chosen) requireDone(session.commands().setActiveProfile(*chosen), "the profile switch");
+    if (chosen) {
+        SharedChange change;
+        requireDone(session.commands().setActiveProfile(*chosen), "the profile switch");
+    }
     const int active = session.activeProfile();
     if (json) return printJson({{"activeProfile", active}});
     std::cout << active << '\n';

@@ -7,6 +7,7 @@
 #include "cli/ExitCode.h"
 #include "cli/KeyboardSession.h"
 #include "cli/LightingChoices.h"
+#include "cli/SharedChange.h"
 #include "cli/Texts.h"
 #include "model/lighting/LightingModel.h"
 #include "settings/AppPaths.h"
@@ -117,6 +118,7 @@ void setColourChoice(lighting::LightingModel &model, const ColourChoice &choice)
 
 void set(const LightingRequest &request) {
     LightingSession session(request.profile);
+    SharedChange change;
     lighting::LightingModel &model = session.model();
     const std::optional<int> modeIndex =
         request.mode.empty() ? std::nullopt

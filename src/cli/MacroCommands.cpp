@@ -8,6 +8,7 @@
 #include "cli/KeyConfiguration.h"
 #include "cli/KeyNames.h"
 #include "cli/MacroText.h"
+#include "cli/SharedChange.h"
 #include "cli/Texts.h"
 #include "model/MacroEditor.h"
 #include "platform/AtomicFile.h"
@@ -131,6 +132,7 @@ void importMacro(const MacroRequest &request) {
     if (!request.name.empty()) macro.setName(platform::fromUtf8(request.name));
     KeyboardSession session;
     session.requireKeyboard();
+    SharedChange change;
     KeyConfiguration configuration(session);
     model::ProfileStore &store = configuration.load();
     model::MacroEditorServices services;

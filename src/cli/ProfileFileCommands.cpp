@@ -2,6 +2,7 @@
 // profile data file, ".vrp" files and the keyboard, in the window's file format.
 #include "cli/CommandLine.h"
 #include "cli/KeyConfiguration.h"
+#include "cli/SharedChange.h"
 
 namespace cli {
 namespace {
@@ -24,6 +25,7 @@ void exportTo(const std::filesystem::path &file) {
 void importFrom(const std::filesystem::path &file) {
     KeyboardSession session;
     session.requireKeyboard();
+    SharedChange change;
     KeyConfiguration configuration(session);
     configuration.importFrom(file);
     configuration.save();
@@ -33,12 +35,14 @@ void importFrom(const std::filesystem::path &file) {
 void download() {
     KeyboardSession session;
     session.requireKeyboard();
+    SharedChange change;
     KeyConfiguration(session).download();
 }
 
 void upload() {
     KeyboardSession session;
     session.requireKeyboard();
+    SharedChange change;
     KeyConfiguration configuration(session);
     configuration.load();
     configuration.upload(kAllProfiles);

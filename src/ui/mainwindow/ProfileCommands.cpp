@@ -6,6 +6,9 @@
 #include "devicelink/DeviceCommands.h"
 #include "model/DeviceImage.h"
 #include "model/ProfileFile.h"
+#include "platform/Folders.h"
+#include "platform/InstanceLock.h"
+#include "settings/InstanceChannel.h"
 #include "ui/mainwindow/BusyIndicator.h"
 #include "ui/skin/CPngButton.h"
 #include "ui/skin/DialogServices.h"
@@ -33,6 +36,8 @@ ProfileCommands::ProfileCommands(ProfileCommandsContext context, CPngButton &app
       busy_(busy),
       window_(window) {}
 
+ProfileCommands::~ProfileCommands() = default;
+
 QString ProfileCommands::text(const char *key) const {
     return skin::dialogText(key, context_.languageIndex);
 }
@@ -59,6 +64,12 @@ bool ProfileCommands::pending() const {
 
 void ProfileCommands::setPending(bool pending) {
     applyButton_.setEnabled(pending);
+    if (!pending) {
+        userFilesLock_.reset();
+    } else if (!userFilesLock_ || !userFilesLock_->held()) {
+        userFilesLock_ = std::make_unique<platform::InstanceLock>(platform::runtimeFolder(),
+                                                                  app::kUserFilesLockName);
+    }
 }
 
 std::filesystem::path ProfileCommands::profileDataFile() const {
@@ -181,6 +192,14 @@ void ProfileCommands::installDefaultStore(model::ProfileStore &store) {
     store.macros.clear();
     store.strings.clear();
     model::installDefaultProfileBlock(store);
+}
+
+void ProfileCommands::reloadFromFile() {
+    if (pending()) return;
+    std::lock_guard lock(context_.working.mutex());
+    // A file that cannot be read leaves the store as it was.
+    model::readProfileFile(profileDataFile(), context_.working);
+    context_.keys.refreshKeyButtons();
 }
 
 void ProfileCommands::reloadFromKeyboard(bool keepPending) {
