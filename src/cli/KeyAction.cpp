@@ -39,6 +39,11 @@ const model::MacroRecord *macroById(const std::vector<model::MacroRecord> &macro
     return nullptr;
 }
 
+KeyAction action(std::uint16_t kind, std::uint32_t value = 0, std::u16string text = {},
+                 std::uint8_t macroCycles = 0) {
+    return {kind, value, std::move(text), macroCycles};
+}
+
 [[noreturn]] void refuse(const std::string &message) {
     fail(ExitCode::Usage, message);
 }
@@ -48,7 +53,7 @@ KeyAction macroAction(std::string_view name, const std::vector<model::MacroRecor
     if (!macro)
         refuse("no macro is named \"" + std::string(name) +
                "\"; 'varnelctl macros list' shows the macros");
-    return {model::kKindMacro, macro->id, {}, macro->cycles};
+    return action(model::kKindMacro, macro->id, {}, macro->cycles);
 }
 
 KeyAction functionAction(std::string_view number) {
@@ -58,12 +63,12 @@ KeyAction functionAction(std::string_view number) {
     if (error != std::errc() || end != number.data() + number.size() || function < 1 ||
         function > model::kFunctionCount)
         refuse("function:N takes a number 1.." + std::to_string(model::kFunctionCount));
-    return {model::kKindFunction, function - 1};
+    return action(model::kKindFunction, function - 1);
 }
 
 KeyAction nameAction(std::string_view name) {
-    if (const auto key = pressableKeyByName(name)) return {model::kKindKey, *key};
-    if (const auto media = mediaIndexByName(name)) return {model::kKindMedia, *media};
+    if (const auto key = pressableKeyByName(name)) return action(model::kKindKey, *key);
+    if (const auto media = mediaIndexByName(name)) return action(model::kKindMedia, *media);
     if (name.find('+') != std::string_view::npos)
         refuse("\"" + std::string(name) +
                "\": a key holds one key or mouse button; a combination of keys needs a macro "
@@ -78,17 +83,17 @@ std::string kindName(std::uint16_t kind) {
 }
 
 KeyAction parseKeyAction(std::string_view text, const std::vector<model::MacroRecord> &macros) {
-    if (text == "default") return {model::kKindDefault};
-    if (text == "disable" || text == "disabled") return {model::kKindDisabled};
-    if (text == "stop-macro") return {model::kKindStopMacro};
+    if (text == "default") return action(model::kKindDefault);
+    if (text == "disable" || text == "disabled") return action(model::kKindDisabled);
+    if (text == "stop-macro") return action(model::kKindStopMacro);
     const auto colon = text.find(':');
     const std::string_view prefix = text.substr(0, colon);
     const std::string_view argument =
         colon == std::string_view::npos ? std::string_view() : text.substr(colon + 1);
     if (colon != std::string_view::npos && colon + 1 < text.size()) {
         if (prefix == "macro") return macroAction(argument, macros);
-        if (prefix == "launch") return {model::kKindLaunch, 0, platform::fromUtf8(argument)};
-        if (prefix == "text") return {model::kKindText, 0, platform::fromUtf8(argument)};
+        if (prefix == "launch") return action(model::kKindLaunch, 0, platform::fromUtf8(argument));
+        if (prefix == "text") return action(model::kKindText, 0, platform::fromUtf8(argument));
         if (prefix == "function") return functionAction(argument);
         if (prefix == "key" || prefix == "media") return nameAction(argument);
     }

@@ -93,7 +93,9 @@ TEST_F(KeyAndMacroCommands, ImportedMacroIsPlayedByItsKeyAndKeepsItWhenReplaced)
     EXPECT_EQ(macros[0]["id"], 1);
     const auto keys = nlohmann::json::parse(ctl("keys show --json").out)["keys"];
     for (const auto &key : keys) {
-        if (key["key"] == "F1") EXPECT_EQ(key["action"], "macro:Copy");
+        if (key["key"] == "F1") {
+            EXPECT_EQ(key["action"], "macro:Copy");
+        }
     }
 }
 
