@@ -40,16 +40,18 @@ void printFacts(const KeyboardFacts &facts) {
     std::cout << '\n';
 }
 
+// The device library addresses one keyboard: the one every command works with.
 void list(bool json) {
     KeyboardSession session;
-    const std::uint32_t count = session.keyboardCount();
     nlohmann::json keyboards = nlohmann::json::array();
     std::optional<KeyboardFacts> facts;
-    if (count > 0) facts = factsOf(session.readInfo());
-    for (std::uint32_t index = 0; index < count; ++index) keyboards.push_back(keyboardJson(*facts));
+    if (session.keyboardCount() > 0) {
+        facts = factsOf(session.readInfo());
+        keyboards.push_back(keyboardJson(*facts));
+    }
     if (json) return printJson({{"keyboards", keyboards}});
-    for (std::uint32_t index = 0; index < count; ++index)
-        std::cout << index << "  Tarvik Q770RGB-PRO  " << backendName() << "  firmware "
+    if (facts)
+        std::cout << "Tarvik Q770RGB-PRO  " << backendName() << "  firmware "
                   << hex4(facts->firmware) << '\n';
 }
 

@@ -116,7 +116,14 @@ void setColourChoice(lighting::LightingModel &model, const ColourChoice &choice)
         write(model.setPresetColourIndex(std::get<int>(choice)), "preset colour");
 }
 
+bool changesSomething(const LightingRequest &request) {
+    return !request.mode.empty() || request.brightness || request.speed ||
+           !request.direction.empty() || !request.colour.empty() || !request.multicolour.empty();
+}
+
 void set(const LightingRequest &request) {
+    if (!changesSomething(request))
+        fail(ExitCode::Usage, "lighting set needs at least one value to set; see --help");
     LightingSession session(request.profile);
     SharedChange change;
     lighting::LightingModel &model = session.model();

@@ -51,6 +51,7 @@ TEST_F(LightingCommands, BadValuesAreRefusedBeforeAnythingIsWritten) {
              Case{"lighting set --mode Static --direction sideways", "direction"},
              Case{"lighting set --mode Static --profile 3", "--profile"},
              Case{"lighting set --mode Static --multicolour maybe", "--multicolour"},
+             Case{"lighting set --profile 1", "at least one value"},
          }) {
         const CtlResult run = ctl(bad.arguments);
         EXPECT_EQ(run.exitCode, 2) << bad.arguments;
