@@ -27,6 +27,7 @@ nlohmann::json keyboardJson(const KeyboardFacts &facts) {
             {"firmware", hex4(facts.firmware)},
             {"activeProfile", facts.activeProfile},
             {"macroCapacity", facts.macroCapacity},
+            {"bank", facts.bank.empty() ? nlohmann::json() : nlohmann::json(facts.bank)},
             {"modes", modesJson(facts.modes)}};
 }
 
@@ -35,6 +36,7 @@ void printFacts(const KeyboardFacts &facts) {
               << "firmware:        " << hex4(facts.firmware) << '\n'
               << "active profile:  " << facts.activeProfile << '\n'
               << "macro capacity:  " << facts.macroCapacity << " bytes\n"
+              << "extra-key bank:  " << (facts.bank.empty() ? "unknown" : facts.bank) << '\n'
               << "lighting modes:";
     for (int code : facts.modes) std::cout << ' ' << code;
     std::cout << '\n';
@@ -46,7 +48,7 @@ void list(bool json) {
     nlohmann::json keyboards = nlohmann::json::array();
     std::optional<KeyboardFacts> facts;
     if (session.keyboardCount() > 0) {
-        facts = factsOf(session.readInfo());
+        facts = session.readFacts();
         keyboards.push_back(keyboardJson(*facts));
     }
     if (json) return printJson({{"keyboards", keyboards}});
@@ -58,7 +60,7 @@ void list(bool json) {
 void info(bool json) {
     KeyboardSession session;
     session.requireKeyboard();
-    const KeyboardFacts facts = factsOf(session.readInfo());
+    const KeyboardFacts facts = session.readFacts();
     if (json) return printJson(keyboardJson(facts));
     printFacts(facts);
 }

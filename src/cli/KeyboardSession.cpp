@@ -7,6 +7,7 @@
 #include "cli/Texts.h"
 #include "devicelink/DeviceResult.h"
 #include "devicelink/SharedUsbgate.h"
+#include "devicelink/StatusBytes.h"
 #include "devicelink/UnitId.h"
 #include "devicelink/UsbgateLibrary.h"
 #include "model/lighting/ModeList.h"
@@ -84,6 +85,13 @@ devicelink::InfoBlock KeyboardSession::readInfo() {
     devicelink::InfoBlock info{};
     requireDone(commands_->readInfo(info), "the info block read");
     return info;
+}
+
+KeyboardFacts KeyboardSession::readFacts() {
+    KeyboardFacts facts = factsOf(readInfo());
+    const auto status = devicelink::readStatusBytes(*library_, transport_->timing().answerWait);
+    if (status) facts.bank = devicelink::isBankB(*status) ? "B" : "A";
+    return facts;
 }
 
 int KeyboardSession::activeProfile() {

@@ -20,6 +20,7 @@ struct KeyboardFacts {
     int activeProfile = -1;
     std::uint32_t macroCapacity = 0;
     std::vector<int> modes;  // supported lighting mode codes, in selector order
+    std::string bank;        // active extra-key bank "A" or "B"; empty when unknown
 };
 
 KeyboardFacts factsOf(const devicelink::InfoBlock &info);
@@ -43,6 +44,8 @@ public:
 
     devicelink::DeviceCommands &commands() { return *commands_; }
     devicelink::InfoBlock readInfo();
+    // The info block and the extra-key bank of the status collection.
+    KeyboardFacts readFacts();
     // The active on-board profile 0..2; fails when it cannot be read.
     int activeProfile();
     // The default matrix and macro capacity an upload or download needs.

@@ -82,6 +82,9 @@ TEST_F(LightingCommands, ProfileSwitchesTheKeyboardAndInfoReportsIt) {
     EXPECT_EQ(facts["activeProfile"], 2);
     EXPECT_EQ(facts["firmware"], "0x0111");
     EXPECT_EQ(facts["backend"], "simulator");
+    EXPECT_EQ(facts["bank"], "A");
+    sim("poke status 0 0503");  // bit 0 of the second status byte: bank B
+    EXPECT_EQ(nlohmann::json::parse(ctl("info --json").out)["bank"], "B");
     EXPECT_EQ(nlohmann::json::parse(ctl("profile --json").out)["activeProfile"], 2);
     EXPECT_EQ(nlohmann::json::parse(ctl("list --json").out)["keyboards"].size(), 1u);
     EXPECT_EQ(ctl("profile 3").exitCode, 2);
