@@ -91,6 +91,40 @@ TEST_F(LightingCommands, ProfileSwitchesTheKeyboardAndInfoReportsIt) {
     EXPECT_EQ(peek("info", 10, 1), bytes({2}));
 }
 
+TEST_F(LightingCommands, EveryCommandExplainsItselfAndAWrongLineIsAUsageError) {
+    setenv("USBGATE_SIM_PLUGGED", "0", 1);  // help needs no keyboard
+    for (const char *command : {"",
+                                "list",
+                                "info",
+                                "profile",
+                                "lighting",
+                                "lighting show",
+                                "lighting set",
+                                "lighting modes",
+                                "keys",
+                                "keys show",
+                                "keys set",
+                                "macros",
+                                "macros list",
+                                "macros show",
+                                "macros export",
+                                "macros import",
+                                "export",
+                                "import",
+                                "download",
+                                "upload"}) {
+        const CtlResult help = ctl(std::string(command) + " --help");
+        EXPECT_EQ(help.exitCode, 0) << command << help.err;
+        EXPECT_NE(help.out.find("Usage: varnelctl"), std::string::npos) << command;
+    }
+    for (const char *wrong :
+         {"", "frobnicate", "lighting", "keys set A", "profile 1 2", "info --verbose"}) {
+        const CtlResult run = ctl(wrong);
+        EXPECT_EQ(run.exitCode, 2) << wrong;
+        EXPECT_FALSE(run.err.empty()) << wrong;
+    }
+}
+
 TEST_F(LightingCommands, WithoutAKeyboardEveryKeyboardCommandEndsWithThree) {
     setenv("USBGATE_SIM_PLUGGED", "0", 1);  // a keyboard that is not plugged in
     for (const char *arguments : {"info", "profile", "profile 1", "lighting show",
