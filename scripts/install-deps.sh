@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev libudev-dev
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev llvm clang-format
+    libcli11-dev nlohmann-json3-dev
     xvfb xauth fonts-dejavu-core ccache trayer
     # The kernel tests: a guest with Debian's kernel (its uhid module), busybox
     # and systemd-udevd for hot-plug events, run under QEMU.

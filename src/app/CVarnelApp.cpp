@@ -29,7 +29,7 @@ CVarnelApp::~CVarnelApp() {
 }
 
 std::filesystem::path CVarnelApp::channelSocket() {
-    return platform::runtimeFolder() / (std::string(kInstanceName) + ".sock");
+    return app::instanceChannelSocket();
 }
 
 bool CVarnelApp::handOverToRunningInstance(const char *command) {
@@ -44,10 +44,12 @@ void CVarnelApp::startCompanion() {
 void CVarnelApp::listenForOtherInstances() {
     channel_ = std::make_unique<platform::LocalChannelServer>(
         channelSocket(), [this](const std::string &command) {
-            if (command == "OPEN") {
+            if (command == app::kOpenCommand) {
                 window_->sendMessage(mainwindow::kMsgShow, mainwindow::kTagOpen);
-            } else if (command == "KILL") {
+            } else if (command == app::kKillCommand) {
                 window_->sendMessage(mainwindow::kMsgExit, mainwindow::kTagKill);
+            } else if (command == app::kReloadCommand) {
+                window_->sendMessage(mainwindow::kMsgReload, mainwindow::kTagFiles);
             }
         });
 }

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "settings/AppPaths.h"
+#include "settings/InstanceChannel.h"
 #include "ui/mainwindow/MainWindowEnvironment.h"
 
 namespace platform {
@@ -19,8 +20,7 @@ class LocalChannelServer;
 class CVarnelDlg;
 struct ProcessStores;
 
-// The name of the instance lock and of the channel socket.
-inline constexpr const char *kInstanceName = "QX11K09A";
+using app::kInstanceName;
 
 struct CommandLine {
     bool kill = false;

@@ -81,6 +81,12 @@ std::int32_t UsbgateLibrary::statusWrite(const UnitId &unit, UsbgateCallback cal
                                    static_cast<std::uint32_t>(data.size()), check, requestId);
 }
 
+std::int32_t UsbgateLibrary::statusGet(const UnitId &unit, UsbgateCallback callback,
+                                       std::uint32_t tag, std::uint32_t *requestId) const {
+    const std::uint32_t check = usbgate_check_value(unit.data(), callback, tag, nullptr, 0);
+    return api_.requestStatusGet(unit.data(), callback, tag, check, requestId);
+}
+
 std::int32_t UsbgateLibrary::deleteRequest(std::uint32_t requestId) const {
     return api_.deleteRequestFromUnitId(requestId);
 }

@@ -56,6 +56,11 @@ public:
     std::int32_t statusWrite(const UnitId &unit, UsbgateCallback callback, std::uint32_t tag,
                              std::span<const std::uint8_t> data, std::uint32_t *requestId) const;
 
+    // Asks for the bytes the unit's status collection holds; they arrive at the
+    // callback with the tag.
+    std::int32_t statusGet(const UnitId &unit, UsbgateCallback callback, std::uint32_t tag,
+                           std::uint32_t *requestId) const;
+
     // Withdraws an earlier registration.
     std::int32_t deleteRequest(std::uint32_t requestId) const;
 

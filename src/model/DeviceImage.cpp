@@ -73,6 +73,15 @@ DeviceImageTransfer::DeviceImageTransfer(devicelink::DeviceCommands &commands,
       showMessage_(std::move(showMessage)),
       lookup_(std::move(lookup)) {}
 
+bool DeviceImageTransfer::uploadStore(ProfileStore &working, bool allProfiles) {
+    {
+        std::lock_guard lock(snapshot_.mutex());
+        buildProfileFileImage(working);
+        snapshot_.copyContentFrom(working);
+    }
+    return uploadDeviceImage(allProfiles);
+}
+
 bool DeviceImageTransfer::uploadDeviceImage(bool allProfiles) {
     std::vector<int> profiles{0, 1, 2};
     if (!allProfiles) {

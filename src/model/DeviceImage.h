@@ -54,6 +54,10 @@ public:
     // area without names. True when the macro area and every page were written.
     bool uploadDeviceImage(bool allProfiles);
 
+    // Apply's upload: builds the working store's file image, copies the store
+    // into the snapshot and sends it. The caller holds the working store's lock.
+    bool uploadStore(ProfileStore &working, bool allProfiles);
+
     // Reads the three pages and the macro area and writes them to path as a
     // profile file. Nothing is written when a read fails or the keyboard's bytes
     // do not hold together.

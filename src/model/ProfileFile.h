@@ -59,6 +59,13 @@ int validateProfileData(std::span<const std::uint8_t> data, bool *invalidHeader 
 int validateProfileFile(const std::filesystem::path &path,
                         const std::function<void(const std::filesystem::path &)> &onFormatError);
 
+// An import's read: validates the file, reads it whole into a scratch store and
+// only then replaces `target`'s content (taking its lock). On any failure `target`
+// is left as it was and false is returned; onFormatError is called as by
+// validateProfileFile.
+bool importProfileFile(const std::filesystem::path &path, ProfileStore &target,
+                       const std::function<void(const std::filesystem::path &)> &onFormatError);
+
 // Writes a new file of 32832 bytes with default records. 1, or 0 on failure.
 int createDefaultProfileFile(const std::filesystem::path &path, std::uint8_t flag = 0);
 

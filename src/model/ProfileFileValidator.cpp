@@ -39,4 +39,15 @@ int validateProfileFile(const std::filesystem::path &path,
     return kProfileInvalid;
 }
 
+bool importProfileFile(const std::filesystem::path &path, ProfileStore &target,
+                       const std::function<void(const std::filesystem::path &)> &onFormatError) {
+    if (validateProfileFile(path, onFormatError) != kProfileValid) return false;
+    ProfileStore imported;
+    if (readProfileFile(path, imported) != 1) return false;
+    std::lock_guard lock(target.mutex());
+    std::lock_guard importedLock(imported.mutex());
+    target.copyContentFrom(imported);
+    return true;
+}
+
 }  // namespace model

@@ -286,6 +286,7 @@ bool CVarnelDlg::handleMessage(std::uint32_t message, std::uint64_t first, std::
             return true;
         case kMsgReload:
             if (first == kTagProfile) reloadFromKeyboard();
+            if (first == kTagFiles) reloadChangedElsewhere();
             return true;
         case kMsgDeviceGone:
             deviceGone();
@@ -362,6 +363,19 @@ void CVarnelDlg::reloadFromKeyboard() {
     lighting_->setCurrentProfile(profile);
     showSelectedProfileButton(profile);
     lighting_->reloadAllLighting();
+    refreshLightingViews();
+    profiles_->refreshProfileLabel();
+}
+
+// Another process (varnelctl) changed the profile data file, the keyboard's
+// lighting or its active profile; the window shows what is there now.
+void CVarnelDlg::reloadChangedElsewhere() {
+    commands_->forgetActiveProfile();
+    profiles_->reloadFromFile();
+    const int profile = profiles_->currentProfile();
+    lighting_->setCurrentProfile(profile);
+    showSelectedProfileButton(profile);
+    lighting_->reloadLighting();
     refreshLightingViews();
     profiles_->refreshProfileLabel();
 }

@@ -165,6 +165,7 @@ private:
     void finishStartup();
     void versionCheck();
     void reloadFromKeyboard();
+    void reloadChangedElsewhere();
     void deviceGone();
     void bankChanged(bool bankB);
     void closeChildWindows();

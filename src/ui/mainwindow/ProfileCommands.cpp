@@ -6,6 +6,9 @@
 #include "devicelink/DeviceCommands.h"
 #include "model/DeviceImage.h"
 #include "model/ProfileFile.h"
+#include "platform/Folders.h"
+#include "platform/InstanceLock.h"
+#include "settings/InstanceChannel.h"
 #include "ui/mainwindow/BusyIndicator.h"
 #include "ui/skin/CPngButton.h"
 #include "ui/skin/DialogServices.h"
@@ -34,6 +37,8 @@ ProfileCommands::ProfileCommands(ProfileCommandsContext context, CPngButton &app
       busy_(busy),
       window_(window) {}
 
+ProfileCommands::~ProfileCommands() = default;
+
 QString ProfileCommands::text(const char *key) const {
     return skin::dialogText(key, context_.languageIndex);
 }
@@ -60,6 +65,12 @@ bool ProfileCommands::pending() const {
 
 void ProfileCommands::setPending(bool pending) {
     applyButton_.setEnabled(pending);
+    if (!pending) {
+        userFilesLock_.reset();
+    } else if (!userFilesLock_ || !userFilesLock_->held()) {
+        userFilesLock_ = std::make_unique<platform::InstanceLock>(platform::runtimeFolder(),
+                                                                  app::kUserFilesLockName);
+    }
 }
 
 std::filesystem::path ProfileCommands::profileDataFile() const {
@@ -108,12 +119,7 @@ int ProfileCommands::switchProfile(int profile) {
 }
 
 bool ProfileCommands::snapshotAndUpload(bool allProfiles) {
-    {
-        std::lock_guard lock(context_.snapshot.mutex());
-        model::buildProfileFileImage(context_.working);
-        context_.snapshot.copyContentFrom(context_.working);
-    }
-    return context_.transfer.uploadDeviceImage(allProfiles);
+    return context_.transfer.uploadStore(context_.working, allProfiles);
 }
 
 void ProfileCommands::apply() {
@@ -154,22 +160,15 @@ void ProfileCommands::exportTo(const QString &path) {
 
 bool ProfileCommands::importFrom(const QString &path) {
     const std::filesystem::path file = skin::toPath(path);
-    const int valid = model::validateProfileFile(file, [this](const std::filesystem::path &bad) {
-        notify(text("PROFILE_FORMAT_ERROR").replace(QStringLiteral("%s"), skin::toQString(bad)));
-    });
-    // The file is read into a scratch store first: a file that passes the
-    // header checks but cannot be read whole leaves the working store as it was.
-    model::ProfileStore imported;
-    if (valid != model::kProfileValid || model::readProfileFile(file, imported) != 1) {
+    if (!model::importProfileFile(file, context_.working, [this](const std::filesystem::path &bad) {
+            notify(
+                text("PROFILE_FORMAT_ERROR").replace(QStringLiteral("%s"), skin::toQString(bad)));
+        })) {
         notify(text("MAIN_PROMPT_INPORT"));
         return false;
     }
     {
         std::lock_guard lock(context_.working.mutex());
-        {
-            std::lock_guard importedLock(imported.mutex());
-            context_.working.copyContentFrom(imported);
-        }
         model::writeProfileFile(context_.working, profileDataFile(),
                                 model::StoreLocking::AlreadyHeld);
         snapshotAndUpload(true);
@@ -195,6 +194,14 @@ void ProfileCommands::installDefaultStore(model::ProfileStore &store) {
     store.macros.clear();
     store.strings.clear();
     model::installDefaultProfileBlock(store);
+}
+
+void ProfileCommands::reloadFromFile() {
+    if (pending()) return;
+    std::lock_guard lock(context_.working.mutex());
+    // A file that cannot be read leaves the store as it was.
+    model::readProfileFile(profileDataFile(), context_.working);
+    context_.keys.refreshKeyButtons();
 }
 
 void ProfileCommands::reloadFromKeyboard(bool keepPending) {

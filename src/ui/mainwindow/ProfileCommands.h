@@ -7,6 +7,7 @@
 #include <QString>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string_view>
 
 #include "model/KeyAssignmentModel.h"
@@ -21,6 +22,9 @@ class DeviceCommands;
 }
 namespace model {
 class DeviceImageTransfer;
+}
+namespace platform {
+class InstanceLock;
 }
 
 namespace mainwindow {
@@ -60,6 +64,7 @@ class ProfileCommands {
 public:
     ProfileCommands(ProfileCommandsContext context, CPngButton &applyButton,
                     CPngButton &profileNameButton, BusyIndicator &busy, QWidget &window);
+    ~ProfileCommands();
 
     ProfileDialogHooks &hooks() { return hooks_; }
     // Restores the lighting defaults when the lighting view is on (restore defaults).
@@ -86,6 +91,9 @@ public:
     void exportWithDialog();
     void importWithDialog();
     void reloadFromKeyboard(bool keepPending);
+    // Re-reads the profile data file another process changed; unapplied
+    // changes of the window stay (no other process changes the file meanwhile).
+    void reloadFromFile();
     // Copies the working store into the snapshot and sends it; the caller holds
     // the working store's lock.
     bool snapshotAndUpload(bool allProfiles);
@@ -108,6 +116,8 @@ private:
     ProfileDialogHooks hooks_;
     std::function<void()> restoreLighting_ = [] {};
     bool askingToSwitch_ = false;
+    // Held while Apply is pending, so that varnelctl leaves the files alone.
+    std::unique_ptr<platform::InstanceLock> userFilesLock_;
 };
 
 }  // namespace mainwindow

@@ -1,18 +1,10 @@
-// The device library, bound once per process: a bound library stays loaded and
-// initialised until the process ends, since its callback thread may run at any time.
+// The window binds the process's one device library (see devicelink/SharedUsbgate.h).
 #pragma once
 
-#include <string>
-
-namespace devicelink {
-class UsbgateLibrary;
-}
+#include "devicelink/SharedUsbgate.h"
 
 namespace mainwindow {
 
-// The library beside the executable, bound on the first call; nullptr when it
-// cannot be loaded, misses an entry point or refuses to initialise (`detail`
-// then says what failed).
-const devicelink::UsbgateLibrary *sharedUsbgate(std::string &detail);
+using devicelink::sharedUsbgate;
 
 }  // namespace mainwindow

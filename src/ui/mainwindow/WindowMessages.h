@@ -29,6 +29,8 @@ inline constexpr std::uint32_t kTagLang = skin::kRelabelTag;
 inline constexpr std::uint32_t kTagOpen = fourCharCode("OPEN");
 inline constexpr std::uint32_t kTagVersion = fourCharCode("VER");
 inline constexpr std::uint32_t kTagProfile = fourCharCode("PROF");
+// Another process changed the per-user files or the keyboard: re-read them.
+inline constexpr std::uint32_t kTagFiles = fourCharCode("FILE");
 // The exit request carries the letters of KILL from the least significant byte.
 inline constexpr std::uint32_t kTagKill = 0x4C4C494B;
 

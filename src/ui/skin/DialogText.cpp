@@ -14,13 +14,6 @@ QString dialogText(std::u16string_view key, int languageIndex) {
     return QString::fromStdU16String(lookupText(key, languageIndex));
 }
 
-model::TextLookup textLookupFor(LanguageIndexSource languageIndex) {
-    return [languageIndex = std::move(languageIndex)](std::u16string_view section,
-                                                      std::u16string_view key) {
-        return lookupSectionText(section, key, languageIndex());
-    };
-}
-
 model::MessageSink messageSinkFor(QWidget *parent, LanguageIndexSource languageIndex) {
     return [parent, languageIndex = std::move(languageIndex)](const model::UserMessage &message) {
         std::u16string text = lookupText(message.textKey, languageIndex());

@@ -8,19 +8,15 @@
 
 #include "model/TextLookup.h"
 #include "model/UserMessage.h"
+#include "ui/skin/layout/LanguageText.h"
 
 class QWidget;
 
 namespace skin {
 
-using LanguageIndexSource = std::function<int()>;
-
 // The text of a key of section "TEXT".
 QString dialogText(const char *key, int languageIndex);
 QString dialogText(std::u16string_view key, int languageIndex);
-
-// The lookup the model is given.
-model::TextLookup textLookupFor(LanguageIndexSource languageIndex);
 
 // Shows the model's messages as notices over `parent`, the number put into the
 // text's integer placeholder.

@@ -10,7 +10,11 @@
 #include "model/ProfileBlock.h"
 #include "model/ProfileFile.h"
 #include "model/ProfileFileHeader.h"
+#include "platform/Folders.h"
+#include "platform/InstanceLock.h"
+#include "settings/InstanceChannel.h"
 #include "ui/mainwindow/ProfileCommands.h"
+#include "ui/mainwindow/WindowMessages.h"
 #include "ui/skin/CPngButton.h"
 
 namespace apptest {
@@ -201,6 +205,35 @@ TEST_F(ProfileCommandsTest, ExportThenImportRoundTripsTheStoreByteForByte) {
     // The import reached the profile data file and the keyboard.
     EXPECT_EQ(fileBytes(userFolder() / "$Profile0"), fileBytes(first));
     EXPECT_NE(peek("page0", 0, 378), pageBefore);
+}
+
+// varnelctl changes the profile data file and tells the window over its channel;
+// while the window has unapplied changes it holds the per-user files instead.
+TEST_F(ProfileCommandsTest, ChangesMadeElsewhereAreReloadedAndUnappliedOnesHoldTheFiles) {
+    const std::filesystem::path dataFile = window->profiles().profileDataFile();
+    {
+        model::ProfileStore elsewhere;
+        std::lock_guard lock(elsewhere.mutex());
+        ASSERT_EQ(model::readProfileFile(dataFile, elsewhere), 1);
+        elsewhere.setRecord(model::globalRecordIndex(profile, kRecordA), kDisabled);
+        ASSERT_TRUE(model::writeProfileFile(elsewhere, dataFile, model::StoreLocking::AlreadyHeld));
+    }
+    window->sendMessage(mainwindow::kMsgReload, mainwindow::kTagFiles);
+    EXPECT_EQ(record(profile, kRecordA), kDisabled);
+
+    auto filesLock = [] {
+        return platform::InstanceLock(platform::runtimeFolder(), app::kUserFilesLockName);
+    };
+    EXPECT_TRUE(filesLock().held());
+    ASSERT_TRUE(window->keyAssignments().writeAssignment(profile, kRecordA, kKindMedia, 0,
+                                                         kPlayPause, u""));
+    ASSERT_TRUE(pending());
+    EXPECT_TRUE(filesLock().heldElsewhere());
+    window->sendMessage(mainwindow::kMsgReload, mainwindow::kTagFiles);
+    EXPECT_EQ(record(profile, kRecordA).kind, kKindMedia) << "unapplied changes stay";
+    window->profiles().apply();
+    EXPECT_FALSE(pending());
+    EXPECT_TRUE(filesLock().held());
 }
 
 }  // namespace

@@ -2,9 +2,9 @@
 
 #include <mutex>
 
-#include "settings/AppPaths.h"
 #include "platform/Folders.h"
 #include "platform/IniFile.h"
+#include "settings/AppPaths.h"
 
 namespace skin {
 namespace {
@@ -69,6 +69,13 @@ std::u16string lookupLightText(std::u16string_view key, int languageIndex) {
 
 std::u16string lookupModeText(std::u16string_view key, int languageIndex) {
     return lookupSectionText(kModeSection, key, languageIndex);
+}
+
+model::TextLookup textLookupFor(LanguageIndexSource languageIndex) {
+    return [languageIndex = std::move(languageIndex)](std::u16string_view section,
+                                                      std::u16string_view key) {
+        return lookupSectionText(section, key, languageIndex());
+    };
 }
 
 }  // namespace skin

@@ -7,8 +7,11 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
+
+#include "model/TextLookup.h"
 
 namespace skin {
 
@@ -47,5 +50,10 @@ std::u16string lookupSectionText(std::u16string_view section, std::u16string_vie
 std::u16string lookupText(std::u16string_view key, int languageIndex);
 std::u16string lookupLightText(std::u16string_view key, int languageIndex);
 std::u16string lookupModeText(std::u16string_view key, int languageIndex);
+
+using LanguageIndexSource = std::function<int()>;
+
+// The lookup the model is given, in the language the source names at each lookup.
+model::TextLookup textLookupFor(LanguageIndexSource languageIndex);
 
 }  // namespace skin
