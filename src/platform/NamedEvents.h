@@ -25,6 +25,10 @@ public:
 
     std::size_t size() const { return events_.size(); }
 
+    // Removes an event's name left behind by a process that ended without closing
+    // it; a process that still has it open keeps its handle. False when none was there.
+    static bool removeLeftover(const std::string &name);
+
     // The system name of an event: "/<name>.<uid>".
     static std::string systemName(const std::string &name);
 

@@ -9,9 +9,6 @@
 #include <chrono>
 #include <thread>
 
-#include "settings/AppSettings.h"
-#include "settings/FirstRun.h"
-#include "settings/VendorLink.h"
 #include "devicelink/DeviceCommands.h"
 #include "devicelink/DeviceResult.h"
 #include "devicelink/ReportTransport.h"
@@ -20,10 +17,14 @@
 #include "model/ProfileFile.h"
 #include "model/lighting/LightingModel.h"
 #include "platform/LanguageId.h"
+#include "settings/AppSettings.h"
+#include "settings/FirstRun.h"
+#include "settings/VendorLink.h"
 #include "ui/mainwindow/AboutBox.h"
 #include "ui/mainwindow/BusyIndicator.h"
 #include "ui/mainwindow/CTrayIcon.h"
 #include "ui/mainwindow/KeyboardView.h"
+#include "ui/mainwindow/NamedEventNames.h"
 #include "ui/mainwindow/PartsWiring.h"
 #include "ui/mainwindow/ProfileCommands.h"
 #include "ui/mainwindow/SharedUsbgate.h"
@@ -42,7 +43,6 @@ using namespace mainwindow;
 
 namespace {
 
-constexpr int kNamedEventCount = 208;
 constexpr int kPreviewFirstMs = 100;
 constexpr int kPreviewMs = 50;
 constexpr std::chrono::milliseconds kVersionPause{10};
@@ -241,10 +241,7 @@ void CVarnelDlg::buildModel() {
 }
 
 void CVarnelDlg::createNamedEvents() {
-    for (int i = 1; i <= kNamedEventCount; ++i) {
-        events_.create(
-            QStringLiteral("Varnel_Event_Main_%1").arg(i, 2, 10, QLatin1Char('0')).toStdString());
-    }
+    for (const std::string &name : mainNamedEventNames()) events_.create(name);
 }
 
 void CVarnelDlg::finishStartup() {
