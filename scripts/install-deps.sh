@@ -9,6 +9,8 @@ packages=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     xvfb xauth fonts-dejavu-core ccache
+    trayer weston qt6-wayland
+    desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

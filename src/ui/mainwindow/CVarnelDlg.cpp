@@ -7,6 +7,7 @@
 #include <QThread>
 #include <array>
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
 #include "devicelink/DeviceCommands.h"
@@ -248,7 +249,7 @@ void CVarnelDlg::finishStartup() {
     tray_->add(devicelink::kTrayIconNoKeyboard, text("KEYBOARD_TRAY_DESC"));
     profiles_->refreshProfileLabel();
     ready_ = true;
-    hide();
+    hideToTray();
 }
 
 // ---------------------------------------------------------------- messages
@@ -311,7 +312,7 @@ void CVarnelDlg::setTrayIcon(int iconId) {
 }
 
 void CVarnelDlg::hideWindow() {
-    QMetaObject::invokeMethod(this, [this] { hide(); });
+    QMetaObject::invokeMethod(this, [this] { hideToTray(); });
 }
 
 void CVarnelDlg::postLightingReadBack() {
@@ -430,10 +431,9 @@ void CVarnelDlg::onCommand(int id) {
             return parts_.openProfileManager();
         case kOk:
             profiles_->apply();
-            hide();
-            return;
+            return hideToTray();
         case kCancel:
-            return hide();
+            return hideToTray();
         case kClose:
         case CTrayIcon::kMenuExit:
             return shutdown();
@@ -610,8 +610,23 @@ bool CVarnelDlg::eventFilter(QObject *watched, QEvent *event) {
 void CVarnelDlg::reject() {}  // Escape: the window stays
 
 void CVarnelDlg::closeEvent(QCloseEvent *event) {
+    // The window manager's close (Alt+F4, a title-bar button) is the window's
+    // Cancel while the tray can bring it back; without a tray it ends the utility,
+    // as closing a window does elsewhere. Exit stays in the tray menu.
     event->ignore();
-    if (!shutDown_) shutdown();
+    if (shutDown_) return;
+    if (tray_->isReachable()) return hideToTray();
+    shutdown();
+}
+
+void CVarnelDlg::hideToTray() {
+    if (tray_->isReachable()) return hide();
+    static bool told = false;
+    if (!told) {
+        std::fprintf(stderr, "varnel: no system tray; the window is minimised instead of hidden\n");
+        told = true;
+    }
+    showMinimized();
 }
 
 void CVarnelDlg::shutdown() {

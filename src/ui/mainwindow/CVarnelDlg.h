@@ -9,8 +9,6 @@
 #include <atomic>
 #include <memory>
 
-#include "settings/AppPaths.h"
-#include "settings/UserPaths.h"
 #include "devicelink/DevicePresence.h"
 #include "model/KeyAssignmentModel.h"
 #include "model/KeyButtonObserver.h"
@@ -20,6 +18,8 @@
 #include "model/lighting/LightingHost.h"
 #include "platform/NamedEvents.h"
 #include "platform/Registry.h"
+#include "settings/AppPaths.h"
+#include "settings/UserPaths.h"
 #include "ui/mainwindow/CrossThreadMessages.h"
 #include "ui/mainwindow/MainWindowEnvironment.h"
 #include "ui/mainwindow/MainWindowParts.h"
@@ -88,6 +88,9 @@ public:
 
     // Opens the window, or tells the user that no keyboard is attached.
     void openWindow();
+    // Hides the window to the tray; without a tray host it is minimised instead,
+    // so it stays on the task bar and the user can bring it back.
+    void hideToTray();
 
     // devicelink::PresenceWindow
     void sendVersionCheck() override;

@@ -10,9 +10,9 @@
 #include <QMenu>
 
 #include "AppTestSupport.h"
-#include "settings/AppSettings.h"
 #include "model/lighting/LightingModel.h"
 #include "platform/Registry.h"
+#include "settings/AppSettings.h"
 #include "ui/mainwindow/AboutBox.h"
 #include "ui/mainwindow/BusyIndicator.h"
 #include "ui/mainwindow/CTrayIcon.h"
@@ -212,6 +212,40 @@ TEST_F(WindowBehaviourTest, EveryTextOfTheLanguagePassIsFound) {
     ASSERT_EQ(opened.size(), 2u);
     EXPECT_NE(opened[0].find("index.html"), std::string::npos);
     EXPECT_EQ(opened[1].rfind("http", 0), 0u);
+}
+
+}  // namespace
+}  // namespace apptest
+
+namespace apptest {
+namespace {
+
+TEST_F(WindowBehaviourTest, WindowManagerCloseHidesToTheTrayAndExitStaysInTheMenu) {
+    CVarnelDlg &dlg = startWindow();
+    ASSERT_TRUE(waitUntil([&] { return dlg.isVisible(); }));
+    EXPECT_FALSE(dlg.close());  // Alt+F4 or the title bar's close button
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_FALSE(dlg.isShutDown());
+    EXPECT_TRUE(dlg.trayIcon().isAdded());
+    dlg.trayIcon().doubleClicked();
+    EXPECT_TRUE(dlg.isVisible());
+    dlg.trayIcon().preparedMenu().actions().back()->trigger();  // Exit
+    EXPECT_TRUE(dlg.isShutDown());
+}
+
+TEST_F(WindowBehaviourTest, WithoutATrayHostTheWindowIsMinimisedNotHiddenAndCloseEnds) {
+    CTrayIcon::setHostProbe([] { return false; });
+    CVarnelDlg &dlg = startWindow(true);  // "/Start", keyboard present
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_TRUE(dlg.isMinimized()) << "no way back to the window";
+    dlg.onCommand(CTrayIcon::kMenuOpen);  // what a second copy asks for
+    EXPECT_FALSE(dlg.isMinimized());
+    ASSERT_TRUE(dlg.clickControl(2));  // Cancel
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_TRUE(dlg.isMinimized());
+    dlg.onCommand(CTrayIcon::kMenuOpen);
+    EXPECT_FALSE(dlg.close());
+    EXPECT_TRUE(dlg.isShutDown());
 }
 
 }  // namespace
