@@ -78,6 +78,14 @@ void HidrawBackend::addNode(const NodeInfo &node) {
     std::vector<CollectionReports> collections = parseReportDescriptor(identity->descriptor);
     if (collections.empty()) return;
     int fd = source_->open(node.devnode);
+    {
+        std::lock_guard lock(mutex_);
+        if (fd == -EACCES || fd == -EPERM) {
+            denied_.insert(node.devnode);
+        } else {
+            denied_.erase(node.devnode);
+        }
+    }
     if (fd == -EACCES || fd == -EPERM) {
         diagnose(Level::Error, "the keyboard's node %s exists but cannot be opened (%s): %s",
                  node.devnode.c_str(), std::strerror(-fd), kUdevRuleHint);
@@ -106,6 +114,7 @@ void HidrawBackend::removeNode(const std::string &devnode) {
     std::shared_ptr<HidrawNode> removed;
     {
         std::lock_guard lock(mutex_);
+        denied_.erase(devnode);
         auto found = nodes_.find(devnode);
         if (found == nodes_.end()) return;
         removed = std::move(found->second);
@@ -129,6 +138,11 @@ void HidrawBackend::watchChanges() {
         }
         announceCountChange();
     }
+}
+
+uint32_t HidrawBackend::deniedNodeCount() {
+    std::lock_guard lock(mutex_);
+    return static_cast<uint32_t>(denied_.size());
 }
 
 uint32_t HidrawBackend::countLocked(Collection collection) const {

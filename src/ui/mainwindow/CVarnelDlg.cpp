@@ -168,6 +168,12 @@ void CVarnelDlg::onInitDialog() {
     const std::uint32_t count = library_->deviceCount(devicelink::kCommandUnit);
     presence_->startDeviceCountHandling(count);
     if (count == 0) presence_->setAutoOpenDone();
+    // A keyboard that would have opened the window, but may not be opened, is
+    // reported at once rather than leaving the user with nothing.
+    if (count == 0 && !startHidden_ && library_->deniedNodeCount() > 0) {
+        QMetaObject::invokeMethod(
+            this, [this] { openWindow(); }, Qt::QueuedConnection);
+    }
     {
         std::lock_guard lock(stores_.working.mutex());
         ProfileCommands::installDefaultStore(stores_.working);
@@ -538,7 +544,10 @@ void CVarnelDlg::openAboutBox() {
 
 void CVarnelDlg::openWindow() {
     if (presence_->lastDeviceCount() == 0) {
-        skin::dialogServices().showMessage(nullptr, text("MAIN_NO_DEVICE_PROMPT"), QString(),
+        // A keyboard this user may not open is there: say so, with the fix.
+        const char *prompt =
+            library_->deniedNodeCount() > 0 ? "MAIN_NO_PERMISSION_PROMPT" : "MAIN_NO_DEVICE_PROMPT";
+        skin::dialogServices().showMessage(nullptr, text(prompt), QString(),
                                            skin::MessageButtons::Ok);
         return;
     }

@@ -250,3 +250,31 @@ TEST_F(WindowBehaviourTest, WithoutATrayHostTheWindowIsMinimisedNotHiddenAndClos
 
 }  // namespace
 }  // namespace apptest
+
+namespace apptest {
+namespace {
+
+TEST_F(WindowBehaviourTest, AKeyboardThisUserMayNotOpenIsShownAsThatWithTheFix) {
+    ASSERT_TRUE(sim().plugDenied());
+    CVarnelDlg &dlg = startWindow();  // started from the menu: it would have opened
+    ASSERT_TRUE(waitUntil([&] { return !dialogs.shown.empty(); }));
+    const QString prompt = languageText("MAIN_NO_PERMISSION_PROMPT");
+    EXPECT_EQ(dialogs.shown[0].text, prompt);
+    for (const char *fix : {"70-varnel-keyboard.rules", "/usr/lib/udev/rules.d",
+                            "udevadm control --reload", "udevadm trigger"}) {
+        EXPECT_TRUE(prompt.contains(QLatin1String(fix))) << fix;
+    }
+    dlg.trayIcon().doubleClicked();
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].text, prompt);
+    EXPECT_FALSE(dlg.isVisible());
+
+    // Gone altogether: the usual notice.
+    ASSERT_TRUE(sim().unplug());
+    dlg.trayIcon().doubleClicked();
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown[2].text, languageText("MAIN_NO_DEVICE_PROMPT"));
+}
+
+}  // namespace
+}  // namespace apptest
