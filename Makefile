@@ -7,7 +7,7 @@ WERROR      ?= OFF
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS  = -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVARNEL_WERROR=$(WERROR)
 
-.PHONY: all deps configure build test test-asan test-kernel run screenshots bench fuzz fuzz-smoke format clean
+.PHONY: all deps configure build test test-asan test-kernel run screenshots bench fuzz fuzz-smoke format clean package
 
 all: build
 
@@ -39,6 +39,10 @@ test-asan: deps
 	    -DVARNEL_WITH_UI=OFF -DVARNEL_WITH_BENCH=OFF > /dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	@ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -L core
+
+# A Debian package of the install (prefix /usr) in $(BUILD)/.
+package: build
+	@cd $(BUILD) && cpack -G DEB
 
 run: build
 	@bash scripts/run.sh $(BUILD)/bin

@@ -9,7 +9,9 @@ packages=(
     libgtest-dev libgmock-dev googletest libbenchmark-dev
     clang libclang-rt-14-dev llvm clang-format
     libcli11-dev nlohmann-json3-dev
-    xvfb xauth fonts-dejavu-core ccache trayer
+    xvfb xauth fonts-dejavu-core ccache
+    trayer weston qt6-wayland
+    desktop-file-utils appstream dpkg-dev file
     # The kernel tests: a guest with Debian's kernel (its uhid module), busybox
     # and systemd-udevd for hot-plug events, run under QEMU.
     linux-image-amd64 busybox-static qemu-system-x86 udev cpio xz-utils

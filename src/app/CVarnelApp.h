@@ -18,6 +18,7 @@ class LocalChannelServer;
 }  // namespace platform
 
 class CVarnelDlg;
+class ShutdownSignals;
 struct ProcessStores;
 
 using app::kInstanceName;
@@ -38,17 +39,20 @@ public:
     int run(const QStringList &arguments);
 
 private:
-    static std::filesystem::path channelSocket();
+    enum class Claim { First, HandedOver, NoPrivateFolder };
 
-    // True when another instance took the request and this process should end.
-    bool handOverToRunningInstance(const char *command);
+    // Takes the instance lock, or hands the command to the instance that holds it
+    // and waits for as long as that instance lives. Never a second instance.
+    Claim claimInstance(const char *command);
     void startCompanion();
     void listenForOtherInstances();
 
+    std::filesystem::path folder_;  // the private folder of the lock and the socket
     app::AppPaths paths_;
     mainwindow::MainWindowEnvironment environment_;
     std::unique_ptr<platform::InstanceLock> lock_;
     std::unique_ptr<platform::LocalChannelServer> channel_;
     std::unique_ptr<ProcessStores> stores_;
     std::unique_ptr<CVarnelDlg> window_;
+    std::unique_ptr<ShutdownSignals> signals_;
 };

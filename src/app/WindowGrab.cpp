@@ -17,9 +17,12 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::Show && !done_) {
+        // Shown and not minimised: a window minimised for want of a tray is not open.
+        auto *window = static_cast<QWidget *>(watched);
+        const bool opened =
+            event->type() == QEvent::Show || event->type() == QEvent::WindowStateChange;
+        if (opened && !done_ && window->isVisible() && !window->isMinimized()) {
             done_ = true;
-            auto *window = static_cast<QWidget *>(watched);
             QTimer::singleShot(kSettleMs, this, [window, file = file_] {
                 const bool saved = skin::saveWindowSnapshot(*window, file);
                 std::fprintf(stderr,

@@ -52,6 +52,11 @@ std::int32_t UsbgateLibrary::init() const {
     return api_.init(0);
 }
 
+std::uint32_t UsbgateLibrary::deniedNodeCount() const {
+    const std::int32_t count = api_.debug(USBGATE_QUERY_DENIED_NODES);
+    return count > 0 ? static_cast<std::uint32_t>(count) : 0;
+}
+
 std::uint32_t UsbgateLibrary::deviceCount(const UnitId &unit) const {
     const std::uint32_t check = usbgate_check_value(unit.data(), nullptr, 0, nullptr, 0);
     const std::int32_t count = api_.requestGetDeviceCount(unit.data(), nullptr, 0, check, nullptr);

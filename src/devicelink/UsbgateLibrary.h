@@ -43,6 +43,9 @@ public:
     // none or an error.
     std::uint32_t deviceCount(const UnitId &unit) const;
 
+    // Keyboard nodes present but not openable for lack of permission (no udev rule).
+    std::uint32_t deniedNodeCount() const;
+
     // Writes one 64-byte report to the unit; more than 0 = accepted.
     std::int32_t writeOne(const UnitId &unit, std::span<const std::uint8_t, 64> report) const;
 

@@ -1,6 +1,7 @@
 #include "AtomicFile.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +9,7 @@
 #include <cerrno>
 #include <mutex>
 #include <random>
+#include <regex>
 
 namespace platform {
 namespace {
@@ -78,7 +80,31 @@ bool writeTemporary(const std::filesystem::path &temporary, const std::filesyste
     return ok;
 }
 
+// The writer's process id when the name is one of temporaryNameFor's, else 0.
+pid_t writerOfTemporary(const std::string &name) {
+    static const std::regex pattern(R"(.+\.tmp\.([0-9]{1,9})\.[0-9]+\.[0-9]+)");
+    std::smatch match;
+    if (!std::regex_match(name, match, pattern)) return 0;
+    return static_cast<pid_t>(std::stol(match[1].str()));
+}
+
+bool processRuns(pid_t pid) {
+    return ::kill(pid, 0) == 0 || errno != ESRCH;
+}
+
 }  // namespace
+
+std::size_t removeInterruptedWrites(const std::filesystem::path &folder) {
+    std::size_t removed = 0;
+    std::error_code error;
+    for (const auto &entry : std::filesystem::directory_iterator(folder, error)) {
+        if (!entry.is_regular_file(error) || entry.is_symlink(error)) continue;
+        const pid_t writer = writerOfTemporary(entry.path().filename().string());
+        if (writer <= 0 || processRuns(writer)) continue;
+        if (std::filesystem::remove(entry.path(), error)) ++removed;
+    }
+    return removed;
+}
 
 std::optional<std::string> readWholeFile(const std::filesystem::path &file) {
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);

@@ -20,6 +20,12 @@ std::optional<std::string> readWholeFile(const std::filesystem::path &file);
 // and no temporary file is left behind.
 bool writeFileAtomically(const std::filesystem::path &file, std::string_view contents);
 
+// Removes the temporary files that writes of ended processes left in the folder
+// (a crash between writing and renaming): names "<file>.tmp.<pid>.<n>.<n>" whose
+// process no longer runs. Other files and subfolders are never touched. Returns
+// how many were removed.
+std::size_t removeInterruptedWrites(const std::filesystem::path &folder);
+
 // Test seam: called after the temporary file has been written and flushed and
 // before it is renamed. Returning false makes the write fail there, as a crash at
 // that moment would. An empty function (the default) lets every write through.

@@ -10,8 +10,9 @@ namespace platform {
 
 class InstanceLock {
 public:
-    // Locks <folder>/<name>.lock (the folder is usually runtimeFolder()).
-    InstanceLock(std::filesystem::path folder, const std::string &name);
+    // Locks <folder>/<name>.lock (the folder is usually runtimeFolder()). A relative
+    // folder is refused, so the lock never lands in the working folder.
+    InstanceLock(const std::filesystem::path &folder, const std::string &name);
     ~InstanceLock();
     InstanceLock(const InstanceLock &) = delete;
     InstanceLock &operator=(const InstanceLock &) = delete;
@@ -22,6 +23,10 @@ public:
     // lock file could not be opened (no usable folder).
     bool heldElsewhere() const { return heldElsewhere_; }
     void release();
+
+    // True while a living process holds the lock, without taking it: the kernel
+    // drops the lock when its holder ends, however it ends.
+    static bool heldByAnother(const std::filesystem::path &folder, const std::string &name);
 
 private:
     int fd_ = -1;

@@ -22,7 +22,9 @@ public:
     using Handler = std::function<void(const std::string &command)>;
 
     // Listens on socketPath. A socket file left by a crashed instance is replaced,
-    // so only the holder of the instance lock may create a server.
+    // so only the holder of the instance lock may create a server. Clients are
+    // read side by side: one that sends slowly or not at all holds up nobody and
+    // is dropped when its command line has not arrived within a second.
     LocalChannelServer(std::filesystem::path socketPath, Handler handler);
     ~LocalChannelServer();
     LocalChannelServer(const LocalChannelServer &) = delete;
@@ -31,8 +33,9 @@ public:
     bool listening() const { return listenFd_ >= 0; }
 
 private:
+    struct PendingClient;
     void serve();
-    void handleClient(int client);
+    void handleLine(int client, const std::string &line);
 
     std::filesystem::path socketPath_;
     Handler handler_;
@@ -41,9 +44,22 @@ private:
     std::thread thread_;
 };
 
-// Sends one command (1..32 printable characters) and waits up to timeout until it
-// has been handled. False when nobody listens, the command is refused or the
-// wait runs out.
+enum class ChannelResult {
+    Handled,     // the listener handled the command
+    NoListener,  // nobody listens on the socket
+    Dropped,     // the listener closed the connection without handling it
+    GaveUp,      // the sender stopped waiting
+};
+
+// Sends one command (1..32 printable characters) and waits for it to be handled
+// for as long as keepWaiting() holds; it is asked every `checkEvery` of silence.
+ChannelResult sendChannelCommandWhile(const std::filesystem::path &socketPath,
+                                      std::string_view command,
+                                      const std::function<bool()> &keepWaiting,
+                                      std::chrono::milliseconds checkEvery);
+
+// Sends one command and waits up to timeout until it has been handled. False when
+// nobody listens, the command is refused or the wait runs out.
 bool sendChannelCommand(const std::filesystem::path &socketPath, std::string_view command,
                         std::chrono::milliseconds timeout = std::chrono::seconds(10));
 

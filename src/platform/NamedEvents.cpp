@@ -41,6 +41,11 @@ bool NamedEventSet::create(const std::string &name) {
     return true;
 }
 
+bool NamedEventSet::removeLeftover(const std::string &name) {
+    if (name.empty() || name.find('/') != std::string::npos) return false;
+    return ::sem_unlink(systemName(name).c_str()) == 0;
+}
+
 void NamedEventSet::closeAll() {
     for (const auto &event : events_) {
         ::sem_close(event.semaphore);

@@ -27,6 +27,10 @@ public:
     // The system names of the events held, in the order they were created.
     std::vector<std::string> systemNames() const;
 
+    // Removes an event's name left behind by a process that ended without closing
+    // it; a process that still has it open keeps its handle. False when none was there.
+    static bool removeLeftover(const std::string &name);
+
     // The system name of an event: "/<name>.<uid>".
     static std::string systemName(const std::string &name);
 

@@ -7,7 +7,11 @@
 namespace app {
 
 std::filesystem::path instanceChannelSocket() {
-    return platform::runtimeFolder() / (std::string(kInstanceName) + ".sock");
+    return instanceChannelSocket(platform::runtimeFolder());
+}
+
+std::filesystem::path instanceChannelSocket(const std::filesystem::path &folder) {
+    return folder / (std::string(kInstanceName) + ".sock");
 }
 
 }  // namespace app

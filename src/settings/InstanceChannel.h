@@ -18,7 +18,9 @@ inline constexpr std::string_view kOpenCommand = "OPEN";
 inline constexpr std::string_view kKillCommand = "KILL";
 inline constexpr std::string_view kReloadCommand = "RELOAD";
 
-// The socket the first instance listens on, in the runtime folder.
+// The socket the first instance listens on, in the runtime folder (or in the
+// given folder, the one the instance lock was taken in).
 std::filesystem::path instanceChannelSocket();
+std::filesystem::path instanceChannelSocket(const std::filesystem::path &folder);
 
 }  // namespace app

@@ -102,3 +102,28 @@ TEST_F(AtomicWriteTest, ReadOnlyFileIsNeitherReplacedNorChanged) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(AtomicWriteTest, OnlyTemporaryFilesOfEndedWritersAreCleanedUp) {
+    const auto store = folder.path() / "registry.ini";
+    platform::Registry registry(store);
+    ASSERT_TRUE(registry.writeDword(u"Software\\App", u"value", 7));
+    crashDuringWrite([&] { registry.writeDword(u"Software\\App", u"value", 8); });
+    ASSERT_EQ(filesIn(folder.path()), 2u) << "the crash left no temporary file";
+    // A writer that still runs (this process), look-alikes and other files stay.
+    const auto running = folder.write("tvkb.ini.tmp." + std::to_string(::getpid()) + ".0.1", "");
+    const std::vector<std::filesystem::path> kept = {
+        running, folder.write("notes.tmp.txt", "x"), folder.write("a.tmp.12x.0.1", "x"),
+        folder.write("sub/registry.ini.tmp.999999999.0.1", "x"), store};
+    std::filesystem::create_symlink(store, folder.path() / "link.tmp.999999999.0.1");
+
+    EXPECT_EQ(platform::removeInterruptedWrites(folder.path()), 1u);
+    for (const auto &file : kept) EXPECT_TRUE(std::filesystem::exists(file)) << file;
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.path() / "link.tmp.999999999.0.1"));
+    EXPECT_EQ(filesIn(folder.path()), 6u);
+    EXPECT_EQ(platform::Registry(store).readDword(u"Software\\App", u"value"), 7u);
+    EXPECT_EQ(platform::removeInterruptedWrites(folder.path() / "missing"), 0u);
+}
+
+}  // namespace

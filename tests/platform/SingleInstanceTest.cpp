@@ -36,6 +36,27 @@ TEST(InstanceLock, UnusableFolderIsNeitherHeldNorHeldElsewhere) {
     EXPECT_FALSE(lock.heldElsewhere());
     platform::InstanceLock badName(folder.path(), "../escape");
     EXPECT_FALSE(badName.held());
+    // No folder at all never means the working folder.
+    const auto workingFolder = std::filesystem::current_path();
+    std::filesystem::current_path(folder.path());
+    platform::InstanceLock noFolder({}, "QX11K09A");
+    platform::InstanceLock relative("run", "QX11K09A");
+    std::filesystem::current_path(workingFolder);
+    EXPECT_FALSE(noFolder.held() || noFolder.heldElsewhere());
+    EXPECT_FALSE(relative.held() || relative.heldElsewhere());
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+TEST(InstanceLock, LivenessProbeSeesTheHolderWithoutTakingTheLock) {
+    ScratchFolder folder;
+    EXPECT_FALSE(platform::InstanceLock::heldByAnother(folder.path(), "QX11K09A"));
+    auto holder = std::make_unique<platform::InstanceLock>(folder.path(), "QX11K09A");
+    ASSERT_TRUE(holder->held());
+    EXPECT_TRUE(platform::InstanceLock::heldByAnother(folder.path(), "QX11K09A"));
+    EXPECT_TRUE(platform::InstanceLock::heldByAnother(folder.path(), "QX11K09A"));
+    holder.reset();
+    EXPECT_FALSE(platform::InstanceLock::heldByAnother(folder.path(), "QX11K09A"));
+    EXPECT_TRUE(platform::InstanceLock(folder.path(), "QX11K09A").held());
 }
 
 class LocalChannelTest : public ::testing::Test {
@@ -93,6 +114,55 @@ TEST_F(LocalChannelTest, ASilentOrOverlongClientDoesNotBlockTheNext) {
     ::close(silent);
     ::close(flood);
     EXPECT_EQ(received(), std::vector<std::string>{"OPEN"});
+}
+
+TEST_F(LocalChannelTest, AClientTricklingOneByteASecondDoesNotHoldUpTheNext) {
+    platform::LocalChannelServer server(socket, [&](const std::string &c) { record(c); });
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socket.c_str());
+    const int trickle = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_EQ(::connect(trickle, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    std::atomic<bool> stop{false};
+    std::thread trickler([&] {
+        // "KILLKILL..." about one byte a second: never a whole line within the server's patience.
+        for (int i = 0; i < 30 && !stop; ++i) {
+            if (::send(trickle, &"KILL"[i % 4], 1, MSG_NOSIGNAL) != 1) break;
+            for (int tick = 0; tick < 9 && !stop; ++tick) std::this_thread::sleep_for(100ms);
+        }
+    });
+    std::this_thread::sleep_for(300ms);  // the trickler is being read
+    EXPECT_TRUE(platform::sendChannelCommand(socket, "OPEN", 5s));
+    stop = true;
+    trickler.join();
+    ::close(trickle);
+    EXPECT_EQ(received(), std::vector<std::string>{"OPEN"});
+}
+
+TEST_F(LocalChannelTest, SenderWaitsAsLongAsAskedAndSaysWhyItStopped) {
+    EXPECT_EQ(platform::sendChannelCommandWhile(
+                  socket, "OPEN", [] { return true; }, 10ms),
+              platform::ChannelResult::NoListener);
+    std::atomic<bool> release{false};
+    std::atomic<int> checks{0};
+    platform::LocalChannelServer server(socket, [&](const std::string &c) {
+        while (!release) std::this_thread::sleep_for(5ms);
+        record(c);
+    });
+    // The handler is busy far longer than one check: the sender keeps waiting
+    // while asked to, and the answer still reaches it.
+    const auto keepWaiting = [&] {
+        if (++checks == 20) release = true;
+        return true;
+    };
+    EXPECT_EQ(platform::sendChannelCommandWhile(socket, "OPEN", keepWaiting, 10ms),
+              platform::ChannelResult::Handled);
+    EXPECT_GE(checks.load(), 20);
+    release = false;
+    EXPECT_EQ(platform::sendChannelCommandWhile(
+                  socket, "KILL", [] { return false; }, 10ms),
+              platform::ChannelResult::GaveUp);
+    release = true;
 }
 
 TEST_F(LocalChannelTest, ReplacesAStaleSocketAndRemovesItOnClose) {

@@ -272,6 +272,8 @@ TEST_F(UsbgateHidrawBackend, ANodeWithoutPermissionNamesTheUdevRule) {
     EXPECT_NE(message.find("70-varnel-keyboard.rules"), std::string::npos) << message;
     EXPECT_NE(message.find("uaccess"), std::string::npos) << message;
     EXPECT_EQ(backend->deviceCount(Collection::Vendor), 0u);
+    // Present but not permitted is told apart from absent.
+    EXPECT_EQ(backend->deniedNodeCount(), 1u);
 }
 
 TEST_F(UsbgateHidrawBackend, MissingOrMalformedSysfsEntriesAreSkipped) {

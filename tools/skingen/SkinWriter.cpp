@@ -123,6 +123,14 @@ bool SkinWriter::writeIcons() {
     const QString appIcon = QDir(iconFolder_).filePath("varnel.png");
     if (!paintIcon(IconKind::KeyboardPresent, 256).save(appIcon))
         return fail("cannot write " + appIcon);
+    // The application icon in the hicolor theme's sizes, each drawn at its size.
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString folder =
+            QDir(iconFolder_).filePath(QStringLiteral("hicolor/%1x%1/apps").arg(size));
+        const QString file = QDir(folder).filePath("varnel.png");
+        if (!QDir().mkpath(folder) || !paintIcon(IconKind::KeyboardPresent, size).save(file))
+            return fail("cannot write " + file);
+    }
     return true;
 }
 

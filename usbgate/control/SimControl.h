@@ -31,6 +31,7 @@ public:
 
     bool plug() { return ok("plug"); }
     bool unplug() { return ok("unplug"); }
+    bool plugDenied() { return ok("plug-denied"); }
     bool event(uint16_t code);
     bool firmware(uint16_t version);
     bool capacity(size_t bytes) { return ok("capacity " + std::to_string(bytes)); }

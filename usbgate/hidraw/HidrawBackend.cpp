@@ -87,6 +87,14 @@ void HidrawBackend::addNode(const NodeInfo &node) {
     std::vector<CollectionReports> collections = parseReportDescriptor(identity->descriptor);
     if (collections.empty()) return;
     int fd = source_->open(node.devnode);
+    {
+        std::lock_guard lock(mutex_);
+        if (fd == -EACCES || fd == -EPERM) {
+            denied_.insert(node.syspath);
+        } else {
+            denied_.erase(node.syspath);
+        }
+    }
     if (fd == -EACCES || fd == -EPERM) {
         diagnose(Level::Error, "the keyboard's node %s exists but cannot be opened (%s): %s",
                  node.devnode.c_str(), std::strerror(-fd), kUdevRuleHint);
@@ -115,6 +123,7 @@ void HidrawBackend::removeNode(const std::string &syspath) {
     std::shared_ptr<HidrawNode> removed;
     {
         std::lock_guard lock(mutex_);
+        denied_.erase(syspath);
         auto found = nodes_.find(syspath);
         if (found == nodes_.end()) return;
         removed = std::move(found->second);
@@ -138,6 +147,11 @@ void HidrawBackend::watchChanges() {
         }
         announceCountChange();
     }
+}
+
+uint32_t HidrawBackend::deniedNodeCount() {
+    std::lock_guard lock(mutex_);
+    return static_cast<uint32_t>(denied_.size());
 }
 
 uint32_t HidrawBackend::countLocked(Collection collection) const {

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <thread>
 
 #include "../src/Backend.h"
@@ -26,6 +27,7 @@ public:
     bool start(BackendSink &sink) override;
     void stop() override;
     uint32_t deviceCount(Collection collection) override;
+    uint32_t deniedNodeCount() override;
     bool writeReport(Collection collection, const uint8_t *bytes, size_t length) override;
     bool setFeature(Collection collection, const uint8_t *bytes, size_t length) override;
     bool getStatus(Collection collection, std::vector<uint8_t> &bytes) override;
@@ -41,6 +43,7 @@ private:
     std::unique_ptr<NodeSource> source_;
     std::mutex mutex_;  // guards nodes_, sink_ and lastVendorCount_
     std::map<std::string, std::shared_ptr<HidrawNode>> nodes_;  // by sysfs path
+    std::set<std::string> denied_;  // present nodes this user may not open, by sysfs path (under mutex_)
     BackendSink *sink_ = nullptr;
     uint32_t lastVendorCount_ = 0;
     int stopPipe_[2] = {-1, -1};

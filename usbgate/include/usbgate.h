@@ -63,6 +63,11 @@ _Static_assert(offsetof(UsbgateReportDetail, report) == 28, "report at byte 28")
 /* Data callback: called on the library's own callback thread; returns 1. */
 typedef int32_t (*UsbgateCallback)(const UsbgateEvent *event);
 
+/* Debug(USBGATE_QUERY_DENIED_NODES) leaves the diagnostic level as it is and
+ * returns how many of the keyboard's nodes are present but could not be opened
+ * for lack of permission (the udev rule is missing): 0 when there are none. */
+#define USBGATE_QUERY_DENIED_NODES 0x44454E59 /* "DENY" */
+
 /* The twelve entry points. `unit` always points at a 16-byte unit identifier:
  * u32 15, u16 vendor id, u16 product id, u16 usage page, u16 usage, u32 0
  * (little-endian). `requestId` may be NULL where the caller keeps no id. */

@@ -155,6 +155,10 @@ std::string interpretControlLine(SimulatorBackend &simulator, const std::string 
         simulator.plug();
         return kOk;
     }
+    if (command == "plug-denied" && words.size() == 1) {
+        simulator.plugDenied();
+        return kOk;
+    }
     if (command == "unplug" && words.size() == 1) {
         simulator.unplug();
         return kOk;

@@ -71,6 +71,11 @@ uint32_t SimulatorBackend::deviceCount(Collection /*collection*/) {
     return plugged_ && !leaving_ ? 1 : 0;
 }
 
+uint32_t SimulatorBackend::deniedNodeCount() {
+    std::lock_guard lock(mutex_);
+    return denied_ ? 1 : 0;
+}
+
 bool SimulatorBackend::writeReport(Collection collection, const uint8_t *bytes, size_t length) {
     if (collection == Collection::Status) return setFeature(collection, bytes, length);
     if (collection != Collection::Vendor) return false;
@@ -142,9 +147,24 @@ void SimulatorBackend::setPlugged(bool plugged) {
 }
 
 void SimulatorBackend::plug() {
+    {
+        std::lock_guard lock(mutex_);
+        denied_ = false;
+    }
     setPlugged(true);
 }
 void SimulatorBackend::unplug() {
+    {
+        std::lock_guard lock(mutex_);
+        denied_ = false;
+    }
+    setPlugged(false);
+}
+void SimulatorBackend::plugDenied() {
+    {
+        std::lock_guard lock(mutex_);
+        denied_ = true;
+    }
     setPlugged(false);
 }
 

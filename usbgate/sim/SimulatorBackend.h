@@ -40,6 +40,7 @@ public:
     bool start(BackendSink &sink) override;
     void stop() override;
     uint32_t deviceCount(Collection collection) override;
+    uint32_t deniedNodeCount() override;
     bool writeReport(Collection collection, const uint8_t *bytes, size_t length) override;
     bool setFeature(Collection collection, const uint8_t *bytes, size_t length) override;
     bool getStatus(Collection collection, std::vector<uint8_t> &bytes) override;
@@ -47,6 +48,8 @@ public:
     // Operations of the control channel.
     void plug();
     void unplug();
+    // Plugged in, but as a keyboard whose node this user may not open (no udev rule).
+    void plugDenied();
     bool sendEvent(uint16_t code);
     void setFirmware(uint16_t version);
     bool setCapacity(size_t bytes);
@@ -73,6 +76,7 @@ private:
     StateFile stateFile_;
     std::map<uint8_t, uint32_t> stats_;
     bool plugged_ = true;
+    bool denied_ = false;
     bool leaving_ = false;  // unplugs once the last answer is out
     bool dirty_ = false;
     BackendSink *sink_ = nullptr;

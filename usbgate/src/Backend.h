@@ -27,6 +27,8 @@ public:
     virtual bool start(BackendSink &sink) = 0;
     virtual void stop() = 0;
     virtual uint32_t deviceCount(Collection collection) = 0;
+    // Keyboard nodes that are present but could not be opened for lack of permission.
+    virtual uint32_t deniedNodeCount() { return 0; }
     // Writes one output report to the collection; false when it could not be sent.
     virtual bool writeReport(Collection collection, const uint8_t *bytes, size_t length) = 0;
     virtual bool setFeature(Collection collection, const uint8_t *bytes, size_t length) = 0;

@@ -48,6 +48,9 @@ int32_t handOut(uint32_t id, uint32_t *requestId) {
 }  // namespace
 
 USBGATE_EXPORT int32_t Debug(int32_t level) {
+    if (level == USBGATE_QUERY_DENIED_NODES) {
+        return static_cast<int32_t>(Library::instance().deniedNodeCount());
+    }
     return usbgate::setDiagnosticLevel(level);
 }
 

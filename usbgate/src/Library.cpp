@@ -68,6 +68,11 @@ uint32_t Library::deviceCount(Collection collection) {
     return backend ? backend->deviceCount(collection) : 0;
 }
 
+uint32_t Library::deniedNodeCount() {
+    const std::shared_ptr<Backend> backend = currentBackend();
+    return backend ? backend->deniedNodeCount() : 0;
+}
+
 uint32_t Library::nextId() {
     if (++lastId_ == 0) lastId_ = 1;
     return lastId_;

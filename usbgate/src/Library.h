@@ -25,6 +25,7 @@ public:
     bool isReady();
 
     uint32_t deviceCount(Collection collection);
+    uint32_t deniedNodeCount();
     // Registers a read that stays until withdrawn; returns its identifier (never 0).
     uint32_t addAsyncRead(Collection collection, UsbgateCallback callback, uint32_t tag);
     bool removeRequest(uint32_t requestId);

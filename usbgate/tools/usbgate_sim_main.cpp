@@ -14,6 +14,7 @@ const char kUsage[] =
     "USBGATE_BACKEND=simulator.\n"
     "\n"
     "  plug | unplug                 attach or remove the keyboard\n"
+    "  plug-denied                   attach it as a keyboard this user may not open\n"
     "  event 0x02FF                  send an event code on the consumer collection\n"
     "  firmware 0x0108               set the firmware version\n"
     "  capacity BYTES                set the macro capacity\n"

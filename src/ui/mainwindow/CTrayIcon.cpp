@@ -15,7 +15,17 @@ constexpr MenuItem kItems[] = {{CTrayIcon::kMenuOpen, "MENU_11"},
                                {CTrayIcon::kMenuAbout, "MENU_22"},
                                {CTrayIcon::kMenuExit, "MENU_33"}};
 
+std::function<bool()> &hostProbe() {
+    static std::function<bool()> probe = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
+    return probe;
+}
+
 }  // namespace
+
+void CTrayIcon::setHostProbe(std::function<bool()> probe) {
+    hostProbe() =
+        probe ? std::move(probe) : [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
+}
 
 CTrayIcon::CTrayIcon(const QString &skinFolder, std::function<void(int)> onCommand,
                      std::function<QString(const char *)> relabel, QObject *parent)
@@ -39,7 +49,6 @@ CTrayIcon::~CTrayIcon() {
 bool CTrayIcon::add(int iconId, const QString &tip) {
     iconId_ = iconId;
     tip_ = tip;
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) return added_ = false;
     if (!tray_) {
         tray_ = new QSystemTrayIcon(this);
         tray_->setContextMenu(&menu_);
@@ -50,6 +59,14 @@ bool CTrayIcon::add(int iconId, const QString &tip) {
     tray_->setToolTip(tip_);
     tray_->show();
     return added_ = true;
+}
+
+QRect CTrayIcon::geometry() const {
+    return tray_ ? tray_->geometry() : QRect();
+}
+
+bool CTrayIcon::isReachable() const {
+    return added_ && hostProbe()();
 }
 
 void CTrayIcon::remove() {

@@ -2,9 +2,9 @@
 // (keyboard present) or 142 (shown while the keyboard reports activity), the
 // tip text, a menu whose first item is the bold default, relabelled in the
 // current language each time it is shown, and a double click that runs the
-// default item. Where the desktop has no tray the icon is not added and every
-// icon operation only records the state. A restarted tray host gets the icon
-// back from Qt itself, with its current icon and tip.
+// default item. The icon is kept even while the desktop has no tray host, so a
+// host that starts later (common at login) or a restarted one gets it from Qt
+// itself, with its current icon and tip.
 #pragma once
 
 #include <QIcon>
@@ -36,6 +36,15 @@ public:
     void setIcon(int iconId);
 
     bool isAdded() const { return added_; }
+    // Where a tray host shows the icon; empty while none shows it.
+    QRect geometry() const;
+    // True when the icon is added and a tray host shows it now: the window can
+    // then hide and still be reached.
+    bool isReachable() const;
+
+    // Test seam: what says whether a tray host is there (by default the
+    // platform's own answer). The offscreen platform never has one.
+    static void setHostProbe(std::function<bool()> probe);
     int iconId() const { return iconId_; }
     QString tip() const { return tip_; }
 

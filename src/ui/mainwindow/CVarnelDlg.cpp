@@ -7,6 +7,7 @@
 #include <QThread>
 #include <array>
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
 #include "devicelink/DeviceCommands.h"
@@ -26,6 +27,7 @@
 #include "ui/mainwindow/CTrayIcon.h"
 #include "ui/mainwindow/ClockChangeNotifier.h"
 #include "ui/mainwindow/KeyboardView.h"
+#include "ui/mainwindow/NamedEventNames.h"
 #include "ui/mainwindow/PartsWiring.h"
 #include "ui/mainwindow/ProfileCommands.h"
 #include "ui/mainwindow/SharedUsbgate.h"
@@ -44,7 +46,6 @@ using namespace mainwindow;
 
 namespace {
 
-constexpr int kNamedEventCount = 208;
 constexpr int kPreviewFirstMs = 100;
 constexpr int kPreviewMs = 50;
 constexpr std::chrono::milliseconds kVersionPause{10};
@@ -172,6 +173,12 @@ void CVarnelDlg::onInitDialog() {
     const std::uint32_t count = library_->deviceCount(devicelink::kCommandUnit);
     presence_->startDeviceCountHandling(count);
     if (count == 0) presence_->setAutoOpenDone();
+    // A keyboard that would have opened the window, but may not be opened, is
+    // reported at once rather than leaving the user with nothing.
+    if (count == 0 && !startHidden_ && library_->deniedNodeCount() > 0) {
+        QMetaObject::invokeMethod(
+            this, [this] { openWindow(); }, Qt::QueuedConnection);
+    }
     {
         std::lock_guard lock(stores_.working.mutex());
         ProfileCommands::installDefaultStore(stores_.working);
@@ -248,17 +255,14 @@ void CVarnelDlg::buildModel() {
 }
 
 void CVarnelDlg::createNamedEvents() {
-    for (int i = 1; i <= kNamedEventCount; ++i) {
-        events_.create(
-            QStringLiteral("Varnel_Event_Main_%1").arg(i, 2, 10, QLatin1Char('0')).toStdString());
-    }
+    for (const std::string &name : mainNamedEventNames()) events_.create(name);
 }
 
 void CVarnelDlg::finishStartup() {
     tray_->add(devicelink::kTrayIconNoKeyboard, text("KEYBOARD_TRAY_DESC"));
     profiles_->refreshProfileLabel();
     ready_ = true;
-    hide();
+    hideToTray();
 }
 
 // ---------------------------------------------------------------- messages
@@ -324,7 +328,7 @@ void CVarnelDlg::setTrayIcon(int iconId) {
 }
 
 void CVarnelDlg::hideWindow() {
-    QMetaObject::invokeMethod(this, [this] { hide(); });
+    QMetaObject::invokeMethod(this, [this] { hideToTray(); });
 }
 
 void CVarnelDlg::postLightingReadBack() {
@@ -460,10 +464,9 @@ void CVarnelDlg::onCommand(int id) {
             return parts_.openProfileManager();
         case kOk:
             profiles_->apply();
-            hide();
-            return;
+            return hideToTray();
         case kCancel:
-            return hide();
+            return hideToTray();
         case kClose:
         case CTrayIcon::kMenuExit:
             return shutdown();
@@ -568,7 +571,10 @@ void CVarnelDlg::openAboutBox() {
 
 void CVarnelDlg::openWindow() {
     if (presence_->lastDeviceCount() == 0) {
-        skin::dialogServices().showMessage(nullptr, text("MAIN_NO_DEVICE_PROMPT"), QString(),
+        // A keyboard this user may not open is there: say so, with the fix.
+        const char *prompt =
+            library_->deniedNodeCount() > 0 ? "MAIN_NO_PERMISSION_PROMPT" : "MAIN_NO_DEVICE_PROMPT";
+        skin::dialogServices().showMessage(nullptr, text(prompt), QString(),
                                            skin::MessageButtons::Ok);
         return;
     }
@@ -640,8 +646,23 @@ bool CVarnelDlg::eventFilter(QObject *watched, QEvent *event) {
 void CVarnelDlg::reject() {}  // Escape: the window stays
 
 void CVarnelDlg::closeEvent(QCloseEvent *event) {
+    // The window manager's close (Alt+F4, a title-bar button) is the window's
+    // Cancel while the tray can bring it back; without a tray it ends the utility,
+    // as closing a window does elsewhere. Exit stays in the tray menu.
     event->ignore();
-    if (!shutDown_) shutdown();
+    if (shutDown_) return;
+    if (tray_->isReachable()) return hideToTray();
+    shutdown();
+}
+
+void CVarnelDlg::hideToTray() {
+    if (tray_->isReachable()) return hide();
+    static bool told = false;
+    if (!told) {
+        std::fprintf(stderr, "varnel: no system tray; the window is minimised instead of hidden\n");
+        told = true;
+    }
+    showMinimized();
 }
 
 void CVarnelDlg::shutdown() {

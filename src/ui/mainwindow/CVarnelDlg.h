@@ -90,6 +90,9 @@ public:
 
     // Opens the window, or tells the user that no keyboard is attached.
     void openWindow();
+    // Hides the window to the tray; without a tray host it is minimised instead,
+    // so it stays on the task bar and the user can bring it back.
+    void hideToTray();
 
     // devicelink::PresenceWindow
     void sendVersionCheck() override;

@@ -1,6 +1,7 @@
 #include "ui/skin/CBaseDialog.h"
 
 #include <QAbstractButton>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
@@ -22,6 +23,10 @@ CBaseDialog::CBaseDialog(QWidget *parent, const QString &skinIniPath, const QStr
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setAutoFillBackground(false);
+    // Wayland has no window shapes (a mask there only limits input): the window
+    // gets an alpha channel instead, and what lies outside the shape stays clear.
+    drawsOwnShape_ = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (drawsOwnShape_) setAttribute(Qt::WA_TranslucentBackground);
 }
 
 QString CBaseDialog::screenValue(const QString &key, const QString &fallback) const {
@@ -126,9 +131,15 @@ void CBaseDialog::showEvent(QShowEvent *event) {
 void CBaseDialog::paintEvent(QPaintEvent *event) {
     if (background_.isNull()) return;
     QPainter painter(this);
+    QRegion asked = event->region();
+    if (drawsOwnShape_) {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        for (const QRect &part : asked - shape_) painter.fillRect(part, Qt::transparent);
+        asked &= shape_;
+    }
     // Only the parts asked for: the preview repaints many small keys at once, and
     // one draw of the whole picture would copy everything between them.
-    for (const QRect &part : event->region()) {
+    for (const QRect &part : asked) {
         painter.drawImage(part.topLeft(), background_, part);
     }
 }

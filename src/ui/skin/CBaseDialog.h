@@ -104,6 +104,9 @@ private:
     QString imageFolder_;
     QImage background_;
     QRegion shape_;
+    // The platform cannot shape windows (Wayland): the window is see-through and
+    // paints only inside its shape.
+    bool drawsOwnShape_ = false;
     bool applyingSkin_ = false;
     bool initialised_ = false;
     bool dragging_ = false;

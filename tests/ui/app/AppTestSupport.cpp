@@ -8,6 +8,7 @@
 
 #include "settings/AppPaths.h"
 #include "settings/UserPaths.h"
+#include "ui/mainwindow/CTrayIcon.h"
 #include "ui/mainwindow/SharedUsbgate.h"
 #include "ui/skin/layout/LanguageText.h"
 
@@ -19,7 +20,7 @@ namespace {
 class AppEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
-        // Offscreen unless a test runs on a real display (the tray host test).
+        // Offscreen unless a test program runs on a real display server.
         const QByteArray platform = qgetenv("VARNEL_TEST_PLATFORM");
         qputenv("QT_QPA_PLATFORM", platform.isEmpty() ? QByteArray("offscreen") : platform);
         folder_ = std::make_unique<ScratchFolder>();
@@ -82,6 +83,8 @@ QString languageText(const char *key) {
 }
 
 void AppTest::SetUp() {
+    // The window tests are about a desktop with a tray; offscreen has none.
+    CTrayIcon::setHostProbe([] { return true; });
     setenv("XDG_DATA_HOME", (scratch_ / "data").c_str(), 1);
     setenv("XDG_CONFIG_HOME", (scratch_ / "config").c_str(), 1);
     sim().clearFaults();
@@ -98,6 +101,7 @@ void AppTest::TearDown() {
     window.reset();
     stores.reset();
     QCoreApplication::processEvents();
+    CTrayIcon::setHostProbe({});
 }
 
 usbgate::SimControl &AppTest::sim() {

@@ -291,3 +291,65 @@ TEST_F(WindowBehaviourTest, EveryTextOfTheLanguagePassIsFound) {
 
 }  // namespace
 }  // namespace apptest
+
+namespace apptest {
+namespace {
+
+TEST_F(WindowBehaviourTest, WindowManagerCloseHidesToTheTrayAndExitStaysInTheMenu) {
+    CVarnelDlg &dlg = startWindow();
+    ASSERT_TRUE(waitUntil([&] { return dlg.isVisible(); }));
+    EXPECT_FALSE(dlg.close());  // Alt+F4 or the title bar's close button
+    EXPECT_FALSE(dlg.isVisible());
+    EXPECT_FALSE(dlg.isShutDown());
+    EXPECT_TRUE(dlg.trayIcon().isAdded());
+    dlg.trayIcon().doubleClicked();
+    EXPECT_TRUE(dlg.isVisible());
+    dlg.trayIcon().preparedMenu().actions().back()->trigger();  // Exit
+    EXPECT_TRUE(dlg.isShutDown());
+}
+
+TEST_F(WindowBehaviourTest, WithoutATrayHostTheWindowIsMinimisedNotHiddenAndCloseEnds) {
+    CTrayIcon::setHostProbe([] { return false; });
+    CVarnelDlg &dlg = startWindow(true);  // "/Start", keyboard present
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_TRUE(dlg.isMinimized()) << "no way back to the window";
+    dlg.onCommand(CTrayIcon::kMenuOpen);  // what a second copy asks for
+    EXPECT_FALSE(dlg.isMinimized());
+    ASSERT_TRUE(dlg.clickControl(2));  // Cancel
+    EXPECT_TRUE(dlg.isVisible());
+    EXPECT_TRUE(dlg.isMinimized());
+    dlg.onCommand(CTrayIcon::kMenuOpen);
+    EXPECT_FALSE(dlg.close());
+    EXPECT_TRUE(dlg.isShutDown());
+}
+
+}  // namespace
+}  // namespace apptest
+
+namespace apptest {
+namespace {
+
+TEST_F(WindowBehaviourTest, AKeyboardThisUserMayNotOpenIsShownAsThatWithTheFix) {
+    ASSERT_TRUE(sim().plugDenied());
+    CVarnelDlg &dlg = startWindow();  // started from the menu: it would have opened
+    ASSERT_TRUE(waitUntil([&] { return !dialogs.shown.empty(); }));
+    const QString prompt = languageText("MAIN_NO_PERMISSION_PROMPT");
+    EXPECT_EQ(dialogs.shown[0].text, prompt);
+    for (const char *fix : {"70-varnel-keyboard.rules", "/usr/lib/udev/rules.d",
+                            "udevadm control --reload", "udevadm trigger"}) {
+        EXPECT_TRUE(prompt.contains(QLatin1String(fix))) << fix;
+    }
+    dlg.trayIcon().doubleClicked();
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].text, prompt);
+    EXPECT_FALSE(dlg.isVisible());
+
+    // Gone altogether: the usual notice.
+    ASSERT_TRUE(sim().unplug());
+    dlg.trayIcon().doubleClicked();
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown[2].text, languageText("MAIN_NO_DEVICE_PROMPT"));
+}
+
+}  // namespace
+}  // namespace apptest
