@@ -6,6 +6,7 @@
 #include <QWindow>
 
 #include "platform/IniFile.h"
+#include "ui/skin/AppStyle.h"
 #include "ui/skin/CPngButton.h"
 #include "ui/skin/SkinPath.h"
 #include "ui/skin/SkinPicture.h"
@@ -18,6 +19,7 @@ CBaseDialog::CBaseDialog(QWidget *parent, const QString &skinIniPath, const QStr
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       skinIniPath_(skinIniPath),
       imageFolder_(imageFolder) {
+    skin::applyDarkStyle();
     // The background picture covers the whole window: nothing is erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);

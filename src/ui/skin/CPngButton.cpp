@@ -9,6 +9,8 @@
 namespace {
 constexpr int kFramePenWidth = 2;
 constexpr int kMaxFramePercentage = 100;
+// Laid over a disabled button that asks for it: the window's darkest ground, mostly opaque.
+const QColor kDisabledVeil(0x0f, 0x11, 0x15, 175);
 }  // namespace
 
 CPngButton::CPngButton(int controlId, QWidget *parent)
@@ -130,6 +132,11 @@ QColor CPngButton::captionColorOf(Look look) const {
     return caption_.colors.normal;
 }
 
+void CPngButton::setDimmedWhenDisabled(bool dimmed) {
+    dimmedWhenDisabled_ = dimmed;
+    update();
+}
+
 void CPngButton::paintEvent(QPaintEvent *) {
     const Look look = currentLook();
     QPainter painter(this);
@@ -139,6 +146,7 @@ void CPngButton::paintEvent(QPaintEvent *) {
         drawPicture(painter, pictureOf(look));
     }
     if (caption_.drawCaption) drawCaption(painter, captionColorOf(look));
+    if (dimmedWhenDisabled_ && look == Look::Disabled) painter.fillRect(rect(), kDisabledVeil);
     painter.end();
     if (afterDraw_) afterDraw_(*this, look == Look::Normal);
 }

@@ -47,6 +47,9 @@ public:
     // Removes the tooltip from the screen; hovering shows the stored text again.
     void deleteToolTip();
     void setAfterDraw(AfterDraw callback);
+    // A disabled button drawn under a dark veil, for keys whose disabled picture
+    // is their normal one but whose being disabled the user must see.
+    void setDimmedWhenDisabled(bool dimmed);
 
     Look currentLook() const;
     skin::StatePicture pictureOf(Look look) const;
@@ -91,6 +94,7 @@ private:
     bool rotated_ = false;
     AfterDraw afterDraw_;
     QString toolTipText_;
+    bool dimmedWhenDisabled_ = false;
     bool toolTipActive_ = false;
     bool frameOn_ = false;
     QColor frameColor_;

@@ -18,6 +18,9 @@ using LanguageIndexSource = std::function<int()>;
 // The text of a key of section "TEXT".
 QString dialogText(const char *key, int languageIndex);
 QString dialogText(std::u16string_view key, int languageIndex);
+// The text of a key of section "TEXT", or `fallback` when the language file
+// has no such text.
+QString dialogTextOr(const char *key, int languageIndex, const QString &fallback);
 
 // The lookup the model is given.
 model::TextLookup textLookupFor(LanguageIndexSource languageIndex);

@@ -14,11 +14,11 @@
 #include <memory>
 #include <vector>
 
-#include "settings/AppSettings.h"
 #include "model/KeyAssignmentModel.h"
 #include "model/KeyButtonObserver.h"
 #include "model/ProfileStore.h"
 #include "platform/Registry.h"
+#include "settings/AppSettings.h"
 #include "ui/dialogs/MainWindowAccess.h"
 #include "ui/skin/DialogServices.h"
 
@@ -130,6 +130,7 @@ protected:
 
     std::unique_ptr<dialogs::Varnel_DlgComposite> dialog;
     int onScreenKeyboardStarts = 0;
+    bool onScreenKeyboardInstalled = true;
 
 private:
     KeyProbe probe_;

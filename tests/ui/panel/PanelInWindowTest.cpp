@@ -1,6 +1,10 @@
 // The lighting panel inside the utility's main window: the window's routing of
 // key clicks, its preview timer and its read-backs reach the panel.
+#include <QApplication>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolTip>
 
 #include "AppTestSupport.h"
 #include "model/lighting/KeySlots.h"
@@ -8,6 +12,7 @@
 #include "ui/mainwindow/KeyboardView.h"
 #include "ui/mainwindow/panel/LightingPanel.h"
 #include "ui/skin/CPngButton.h"
+#include "ui/skin/layout/LanguageText.h"
 
 namespace apptest {
 namespace {
@@ -83,6 +88,36 @@ TEST_F(PanelInWindowTest, ReadBackAfterADeviceChangeRefreshesThePanel) {
         [&] { return dlg.lightingModel().modes().codeOf(selector->currentIndex()) == 0x11; }));
     EXPECT_TRUE(dlg.control(kPresetRed)->isVisible());
     EXPECT_FALSE(dlg.control(kSpeedSlider)->isVisible());
+}
+
+TEST_F(PanelInWindowTest, TheNumberBoxesAreLabelledAndNeverTakeTheFocusOnOpening) {
+    CVarnelDlg &dlg = openWindow();
+    dlg.activateWindow();
+    QApplication::processEvents();
+    auto *label = dlg.controlAs<QLabel>(kNumberCaption);
+    ASSERT_NE(label, nullptr);
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_EQ(label->text(), QString::fromStdU16String(skin::lookupLightText(u"RGB", 0)));
+    // Beside the boxes, left of the first.
+    const QRect red = dlg.control(kNumberRed)->geometry();
+    EXPECT_LE(label->geometry().right(), red.left());
+    EXPECT_LT(std::abs(label->geometry().center().y() - red.center().y()), red.height());
+    EXPECT_EQ(qobject_cast<QLineEdit *>(QApplication::focusWidget()), nullptr);
+    EXPECT_EQ(qobject_cast<QLineEdit *>(dlg.focusWidget()), nullptr);
+}
+
+TEST_F(PanelInWindowTest, AKeyClickThatCannotPaintSaysWhy) {
+    CVarnelDlg &dlg = openWindow();
+    ASSERT_TRUE(dlg.clickControl(kViewSwitch));
+    // In the custom mode the click paints and needs no word.
+    chooseMode(dlg, 20);
+    ASSERT_TRUE(dlg.clickControl(kKeyA));
+    EXPECT_NE(QToolTip::text(), languageText("MAIN_KEYS_LIGHTING_HINT"));
+
+    chooseMode(dlg, 1);
+    ASSERT_TRUE(dlg.clickControl(kKeyA));
+    EXPECT_TRUE(composites.empty());
+    EXPECT_EQ(QToolTip::text(), languageText("MAIN_KEYS_LIGHTING_HINT"));
 }
 
 }  // namespace
