@@ -320,10 +320,9 @@ WindowLayout aboutBoxLayout() {
     layout.size = {420, 250};
     layout.background = "About_back.jpg";
     layout.mask = "About_mask.bmp";
-    layout.decorations.push_back({Decoration::Kind::Wordmark, {20, 12, 220, 28}, "Q770RGB-PRO"});
     layout.decorations.push_back({Decoration::Kind::Well, {18, 52, 384, 136}, {}});
     layout.buttons = {{"CONTROL_OK", {304, 200, 98, 36}, Look::LabelButton}};
-    layout.controls = {{"ABOUT_TITLE", {250, 16, 150, 22}},
+    layout.controls = {{"ABOUT_TITLE", {22, 14, 376, 26}},
                        {"ABOUT_INTRO", {32, 62, 356, 42}},
                        {"ABOUT_VERSION", {32, 108, 356, 20}},
                        {"ABOUT_COPYRIGHT", {32, 132, 356, 20}},

@@ -32,7 +32,7 @@ AboutBox::AboutBox(QWidget *owner, AboutBoxContext context)
     link_ = addControl<CHyperLink>(kLink, u"ABOUT_LINK");
     ok_ = addImageButton(kOk, u"CONTROL_OK", {});
     title_->setFontHeight(kTitleHeight);
-    title_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    title_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (ColorStatic *label : {intro_, version_, copyright_}) label->setFontHeight(kTextHeight);
     intro_->setWordWrap(true);
     version_->setText(productVersionText());

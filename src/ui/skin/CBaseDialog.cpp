@@ -133,6 +133,7 @@ void CBaseDialog::paintEvent(QPaintEvent *event) {
     for (const QRect &part : event->region()) {
         painter.drawImage(part.topLeft(), background_, part);
     }
+    framed_.paint(painter, event->region());
 }
 
 void CBaseDialog::mousePressEvent(QMouseEvent *event) {
@@ -142,6 +143,9 @@ void CBaseDialog::mousePressEvent(QMouseEvent *event) {
         QDialog::mousePressEvent(event);
         return;
     }
+    // A framed button is drawn by the window; its clicks land here.
+    pressedFramed_ = framed_.buttonAt(event->position().toPoint());
+    if (pressedFramed_) return;
     QWindow *window = windowHandle();
     if (window && window->startSystemMove()) return;
     dragging_ = true;
@@ -158,5 +162,10 @@ void CBaseDialog::mouseMoveEvent(QMouseEvent *event) {
 
 void CBaseDialog::mouseReleaseEvent(QMouseEvent *event) {
     dragging_ = false;
+    if (CPngButton *pressed = pressedFramed_) {
+        pressedFramed_ = nullptr;
+        if (framed_.buttonAt(event->position().toPoint()) == pressed) pressed->click();
+        return;
+    }
     QDialog::mouseReleaseEvent(event);
 }

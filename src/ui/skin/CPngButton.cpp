@@ -6,6 +6,8 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "ui/skin/CBaseDialog.h"
+
 namespace {
 constexpr int kFramePenWidth = 2;
 constexpr int kMaxFramePercentage = 100;
@@ -66,6 +68,12 @@ void CPngButton::setFrame(const QColor &color, int percentage, bool on) {
     frameColor_ = color;
     framePercentage_ = std::clamp(percentage, 0, kMaxFramePercentage);
     frameOn_ = on;
+    // On a skinned window the window draws the frame, with every other framed button.
+    auto *window = qobject_cast<CBaseDialog *>(parentWidget());
+    if (window && !window->background().isNull()) {
+        window->framedButtons().setFramed(*this, on);
+        return;
+    }
     update();
 }
 
@@ -141,11 +149,11 @@ void CPngButton::paintEvent(QPaintEvent *) {
     const Look look = currentLook();
     QPainter painter(this);
     if (frameOn_) {
-        drawFrame(painter);
+        paintFrame(painter);
     } else {
         drawPicture(painter, pictureOf(look));
+        if (caption_.drawCaption) drawCaption(painter, captionColorOf(look));
     }
-    if (caption_.drawCaption) drawCaption(painter, captionColorOf(look));
     if (dimmedWhenDisabled_ && look == Look::Disabled) painter.fillRect(rect(), kDisabledVeil);
     painter.end();
     if (afterDraw_) afterDraw_(*this, look == Look::Normal);
@@ -160,6 +168,11 @@ void CPngButton::drawPicture(QPainter &painter, const skin::StatePicture &pictur
     const QRect source = wanted.intersected(picture->rect());
     if (source.isEmpty()) return;
     painter.drawPixmap(source.topLeft() - wanted.topLeft(), *picture, source);
+}
+
+void CPngButton::paintFrame(QPainter &painter) const {
+    drawFrame(painter);
+    if (caption_.drawCaption) drawCaption(painter, captionColorOf(currentLook()));
 }
 
 void CPngButton::drawFrame(QPainter &painter) const {

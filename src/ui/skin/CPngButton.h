@@ -50,6 +50,8 @@ public:
     // A disabled button drawn under a dark veil, for keys whose disabled picture
     // is their normal one but whose being disabled the user must see.
     void setDimmedWhenDisabled(bool dimmed);
+    // Draws the frame and the caption, in the button's own coordinates.
+    void paintFrame(QPainter &painter) const;
 
     Look currentLook() const;
     skin::StatePicture pictureOf(Look look) const;

@@ -2,16 +2,22 @@
 // key clicks, its preview timer and its read-backs reach the panel.
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <QToolTip>
 
 #include "AppTestSupport.h"
 #include "model/lighting/KeySlots.h"
 #include "model/lighting/LightingModel.h"
+#include "ui/mainwindow/AboutBox.h"
 #include "ui/mainwindow/KeyboardView.h"
 #include "ui/mainwindow/panel/LightingPanel.h"
 #include "ui/skin/CPngButton.h"
+#include "ui/skin/WindowSnapshot.h"
 #include "ui/skin/layout/LanguageText.h"
 
 namespace apptest {
@@ -118,6 +124,53 @@ TEST_F(PanelInWindowTest, AKeyClickThatCannotPaintSaysWhy) {
     ASSERT_TRUE(dlg.clickControl(kKeyA));
     EXPECT_TRUE(composites.empty());
     EXPECT_EQ(QToolTip::text(), languageText("MAIN_KEYS_LIGHTING_HINT"));
+}
+
+TEST_F(PanelInWindowTest, FramedKeysAreDrawnByTheWindowAndStillTakeMouseClicks) {
+    CVarnelDlg &dlg = openWindow();
+    ASSERT_TRUE(dlg.clickControl(kViewSwitch));
+    chooseMode(dlg, 20);
+    CPngButton &a = key(dlg, kKeyA);
+    ASSERT_TRUE(a.isFrameMode());
+    // One picture for all framed keys: the window draws A's frame at A's place.
+    const QImage shown = dlg.grab().toImage();
+    EXPECT_EQ(shown.pixelColor(a.geometry().topLeft() + QPoint(0, a.height() / 2)), a.frameColor());
+
+    // A click of the pointer on the framed key still paints it.
+    ASSERT_TRUE(dlg.clickControl(kBrushPaint));
+    const lighting::Colour brush = dlg.lightingModel().state().user.brushColour;
+    const std::vector<std::uint8_t> painted{lighting::redOf(brush), lighting::greenOf(brush),
+                                            lighting::blueOf(brush)};
+    ASSERT_NE(peek("colours0", lighting::slot::A * 3, 3), painted);
+    QTest::mouseClick(dlg.windowHandle(), Qt::LeftButton, {}, a.geometry().center());
+    QApplication::processEvents();
+    EXPECT_EQ(peek("colours0", lighting::slot::A * 3, 3), painted);
+    EXPECT_TRUE(composites.empty());
+}
+
+// Pictures of the real main window and about box for review and for the user
+// guide (made by "make screenshots").
+TEST_F(PanelInWindowTest, ScreenshotsOfTheMainWindowAndTheAboutBox) {
+    CVarnelDlg &dlg = openWindow();
+    const QDir folder(QCoreApplication::applicationDirPath() + "/../screenshots/windows");
+    ASSERT_TRUE(folder.mkpath("."));
+    auto shoot = [&](QWidget &window, const char *name) {
+        const QString file = folder.filePath(QLatin1String(name));
+        EXPECT_TRUE(skin::saveWindowSnapshot(window, file)) << name;
+        EXPECT_FALSE(QImage(file).isNull()) << name;
+    };
+    shoot(dlg, "main-window.png");
+    ASSERT_TRUE(dlg.clickControl(kViewSwitch));
+    chooseMode(dlg, 1);
+    for (int tick = 0; tick < 12; ++tick) dlg.parts().previewTick();
+    shoot(dlg, "main-window-lighting.png");
+    chooseMode(dlg, 20);
+    shoot(dlg, "main-window-custom.png");
+    ASSERT_TRUE(dlg.clickControl(kViewSwitch));
+    dlg.openAboutBox();
+    ASSERT_NE(dlg.aboutBox(), nullptr);
+    QApplication::processEvents();
+    shoot(*dlg.aboutBox(), "about-box.png");
 }
 
 }  // namespace
