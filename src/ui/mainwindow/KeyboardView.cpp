@@ -194,7 +194,10 @@ void KeyboardView::showHint(int controlId, const model::ButtonHint &hint) {
 void KeyboardView::showPassingHint(int controlId, const QString &text) {
     CPngButton *target = button(controlId);
     if (!target) return;
-    QToolTip::showText(target->mapToGlobal(QPoint(0, target->height())), text, target);
+    // Shown for the window over the key's place (a key showing the preview is drawn
+    // by the window), so it goes when the pointer leaves the key.
+    const QRect place = target->geometry();
+    QToolTip::showText(window_.mapToGlobal(place.bottomLeft()), text, &window_, place);
 }
 
 void KeyboardView::showReportRate(int index) {
