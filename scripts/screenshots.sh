@@ -88,3 +88,14 @@ shoot profile --skin "$skins/Profile.ini" \
     --buttons-matching '^(CONTROL_OK|CONTROL_CANCEL|FUNC_ADD|FUNC_LOAD|FUNC_DELETE|CONTROL2_APPLY)$' \
     --pictures Profile_normal.jpg,Profile_over.jpg,Profile_down.jpg,Profile_down.jpg,Profile_normal.jpg
 if [ -x "$bin/panel-snapshot" ]; then "$bin/panel-snapshot" "$out"; fi
+# The real windows, built by the tests that drive them: the main window with the
+# simulated keyboard, the about box, the assignment dialog's pages and the
+# profile manager (into screenshots/windows and screenshots/dialogs).
+if [ -x "$bin/panel_window_tests" ]; then
+    (cd "$bin" && ./panel_window_tests --gtest_filter='*Screenshot*' > /dev/null)
+    echo "screenshots: $out/windows/"
+fi
+if [ -x "$bin/dialog_tests" ]; then
+    (cd "$bin" && ./dialog_tests --gtest_filter='*Screenshot*' > /dev/null)
+    echo "screenshots: $out/dialogs/"
+fi

@@ -99,6 +99,11 @@ BENCHMARK(BM_PreviewTickWithPaint)
     ->ArgNames({"mode", "paint"})
     ->ArgsProduct({{1, 10, 14}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);
+// The painted tick of every other mode the keyboard offers.
+BENCHMARK(BM_PreviewTickWithPaint)
+    ->ArgNames({"mode", "paint"})
+    ->ArgsProduct({{2, 3, 4, 5, 6, 7, 11, 12, 13, 15, 16, 17, 18, 20}, {1}})
+    ->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PreviewProcessorShare)
     ->ArgNames({"mode", "multicolour"})
     ->Args({1, 0})

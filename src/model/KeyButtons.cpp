@@ -20,7 +20,7 @@ std::optional<std::uint16_t> recordIndexForButton(int controlId, bool bankB) {
 }
 
 std::u16string extraKeyCaption(int position, bool bankB) {
-    if (position < 0 || position > 4) return {};
+    if (position < 0 || position >= kExtraKeysPerBank) return {};
     return {bankB ? u'B' : u'A', static_cast<char16_t>(u'1' + position)};
 }
 

@@ -113,7 +113,7 @@ std::optional<std::uint16_t> recordIndexForButton(int controlId, bool bankB);
 // Position j of an extra-key button, or none.
 std::optional<int> extraKeyButtonPosition(int controlId);
 
-// "A1".."A5" or "B1".."B5" for j = 0..4; the last four buttons have no caption.
+// "A1".."A9" or "B1".."B9": every extra key names the bank it stands for.
 std::u16string extraKeyCaption(int position, bool bankB);
 
 }  // namespace model

@@ -223,7 +223,9 @@ TEST_F(KeyAssignmentModelTest, MacroInUseCheckCoversEveryRecord) {
 TEST(ExtraKeyButtons, Captions) {
     EXPECT_EQ(extraKeyCaption(0, false), u"A1");
     EXPECT_EQ(extraKeyCaption(4, true), u"B5");
-    EXPECT_EQ(extraKeyCaption(5, false), u"");
+    EXPECT_EQ(extraKeyCaption(5, false), u"A6");
+    EXPECT_EQ(extraKeyCaption(8, true), u"B9");
+    EXPECT_EQ(extraKeyCaption(9, false), u"");
     EXPECT_EQ(extraKeyCaption(-1, true), u"");
 }
 

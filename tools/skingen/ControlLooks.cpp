@@ -61,7 +61,9 @@ KeyColours keyColours(State state, const Rect &rect) {
     using namespace theme;
     switch (state) {
         case State::Over:
-            return {kKeyHoverTop, kKeyHoverBottom, kAccent, QColor(Qt::white), kLegend};
+            // Neutral: lighter and outlined in white, never in the accent that marks
+            // an assigned key.
+            return {kKeyHoverTop, kKeyHoverBottom, kHoverEdge, QColor(Qt::white), kLegend};
         case State::Down:
             return {kKeyDown, kKeyDown, kAccent, kAccent, kAccent.darker(130), 1.5};
         case State::Disable:
@@ -103,7 +105,7 @@ void paintKeycap(QPainter &p, const ImageButton &key, const Rect &rect, State st
     const QRectF cell = toRectF(rect);
     const QRectF body = inset(cell, 3);
     if (state == State::Color0 || state == State::Color1) glow(p, body, 6, c.legend, 3);
-    if (state == State::Over) glow(p, body, 6, theme::kAccent, 3);
+    if (state == State::Over) glow(p, body, 6, theme::kHoverEdge, 2);
     fillRounded(p, body, 6, theme::kKeySide, theme::kKeySide.darker(130));
     const QRectF face = body.adjusted(2, 1.5 + c.pressDepth, -2, -4 + c.pressDepth);
     fillRounded(p, face, 5, c.top, c.bottom);
@@ -113,10 +115,12 @@ void paintKeycap(QPainter &p, const ImageButton &key, const Rect &rect, State st
                QPointF(face.right() - 5, face.top() + 1.5));
     strokeRounded(p, face, 5, c.edge, state == State::Normal ? 1.0 : 1.4);
     if (state == State::Disable) {
-        // The assigned mark: a small lit dot in the top-right corner.
+        // The assigned mark: a lit bar along the bottom of the face, on a face
+        // tinted in the accent colour.
         p.setPen(Qt::NoPen);
         p.setBrush(theme::kAccent);
-        p.drawEllipse(QPointF(face.right() - 6, face.top() + 6), 2.4, 2.4);
+        p.drawRoundedRect(QRectF(face.left() + 5, face.bottom() - 4, face.width() - 10, 2.5), 1.2,
+                          1.2);
     }
     paintKeyLegends(p, key, face, c);
 }

@@ -50,10 +50,13 @@ void addCaptionBar(WindowLayout &layout) {
             {button.key, {x, 13, 30, 30}, Look::IconButton, {}, {}, button.glyph});
         x += 34;
     }
-    // The three link buttons are only placed; their glyphs live on the background.
-    layout.controls.push_back({"CONTROL_Network", {934, 13, 30, 30}});
-    layout.controls.push_back({"CONTROL_Facebook", {968, 13, 30, 30}});
-    layout.controls.push_back({"CONTROL_twitter", {1002, 13, 30, 30}});
+    // The three link buttons light up under the pointer like the caption buttons.
+    layout.buttons.push_back(
+        {"CONTROL_Network", {934, 13, 30, 30}, Look::IconButton, {}, {}, Glyph::Globe});
+    layout.buttons.push_back(
+        {"CONTROL_Facebook", {968, 13, 30, 30}, Look::IconButton, {}, {}, Glyph::Share});
+    layout.buttons.push_back(
+        {"CONTROL_twitter", {1002, 13, 30, 30}, Look::IconButton, {}, {}, Glyph::Chat});
 }
 
 void addToolbar(WindowLayout &layout) {
@@ -83,6 +86,12 @@ void addBezel(WindowLayout &layout) {
     layout.buttons.push_back({"FLIP_2", {358, 124, 26, 26}, Look::FlipToggle, "\u203A"});
     layout.buttons.push_back({"LEFT_ARROW", {232, 128, 16, 18}, Look::Transparent});
     layout.buttons.push_back({"RIGHT_ARROW", {340, 128, 16, 18}, Look::Transparent});
+    // The D keys, which the layout switch enables in place of F1..F4.
+    for (int n = 1; n <= 6; ++n)
+        layout.buttons.push_back({QStringLiteral("FUNC_D%1").arg(n),
+                                  {398 + (n - 1) * 50, 120, 48, 36},
+                                  Look::Keycap,
+                                  QStringLiteral("D%1").arg(n)});
     const struct {
         const char *key;
         const char *text;
@@ -300,6 +309,24 @@ WindowLayout profileDialogLayout() {
         {"CONTROL_CANCEL", {362, 348, 98, 36}, Look::LabelButton, "Cancel"},
     };
     layout.controls = {{"PROGRAM_LIST", {20, 56, 440, 226}}};
+    return layout;
+}
+
+// The about box: caption, product text, version, copyright, vendor address and
+// OK. Its texts come from the language file; only their places are the skin's.
+WindowLayout aboutBoxLayout() {
+    WindowLayout layout;
+    layout.iniName = "About.ini";
+    layout.size = {420, 250};
+    layout.background = "About_back.jpg";
+    layout.mask = "About_mask.bmp";
+    layout.decorations.push_back({Decoration::Kind::Well, {18, 52, 384, 136}, {}});
+    layout.buttons = {{"CONTROL_OK", {304, 200, 98, 36}, Look::LabelButton}};
+    layout.controls = {{"ABOUT_TITLE", {22, 14, 376, 26}},
+                       {"ABOUT_INTRO", {32, 62, 356, 42}},
+                       {"ABOUT_VERSION", {32, 108, 356, 20}},
+                       {"ABOUT_COPYRIGHT", {32, 132, 356, 20}},
+                       {"ABOUT_LINK", {32, 156, 356, 20}}};
     return layout;
 }
 

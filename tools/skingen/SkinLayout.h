@@ -92,6 +92,7 @@ WindowLayout mainWindowLayout();
 Rect rectOf(const WindowLayout &layout, const QString &key);
 WindowLayout compositeDialogLayout();
 WindowLayout profileDialogLayout();
+WindowLayout aboutBoxLayout();
 
 // The page area of the assignment dialog, where the page background changes.
 Rect compositePageArea();

@@ -51,8 +51,8 @@ SkinWriter::SkinWriter(QString skinFolder, QString iconFolder)
 bool SkinWriter::writeAll() {
     if (!QDir().mkpath(skinFolder_) || !QDir().mkpath(iconFolder_))
         return fail("cannot create the folder " + skinFolder_);
-    return writeMainWindow() && writeCompositeDialog() && writeProfileDialog() && writeIcons() &&
-           writeUserModeTemplate();
+    return writeMainWindow() && writeCompositeDialog() && writeProfileDialog() && writeAboutBox() &&
+           writeIcons() && writeUserModeTemplate();
 }
 
 bool SkinWriter::writeMainWindow() {
@@ -102,12 +102,23 @@ bool SkinWriter::writeCompositeDialog() {
 }
 
 bool SkinWriter::writeProfileDialog() {
-    const WindowLayout layout = profileDialogLayout();
+    return writeSmallDialog(profileDialogLayout(), QStringLiteral("Profile"));
+}
+
+bool SkinWriter::writeAboutBox() {
+    return writeSmallDialog(aboutBoxLayout(), QStringLiteral("About"));
+}
+
+// A dialog with one set of button pictures, "<prefix>_normal.jpg", "_over" and
+// "_down". These dialogs show their "down" picture for disabled buttons too, so
+// that picture is drawn dimmed: a disabled Apply must read as unavailable.
+bool SkinWriter::writeSmallDialog(const WindowLayout &layout, const QString &prefix) {
     const QImage background = paintBackground(layout);
     for (const StateFile &file : kButtonStates) {
-        if (file.state == State::Disable) continue;  // the dialog shows "down" when disabled
-        const QImage picture = paintStatePicture(layout, file.state, background, kEveryButton);
-        if (!saveImage(picture, QStringLiteral("Profile_%1.jpg").arg(file.suffix))) return false;
+        if (file.state == State::Disable) continue;
+        const State drawn = file.state == State::Down ? State::Disable : file.state;
+        const QImage picture = paintStatePicture(layout, drawn, background, kEveryButton);
+        if (!saveImage(picture, QStringLiteral("%1_%2.jpg").arg(prefix, file.suffix))) return false;
         if (file.state == State::Normal && !saveImage(picture, layout.background)) return false;
     }
     return saveImage(paintMask(layout), layout.mask) &&

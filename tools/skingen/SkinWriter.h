@@ -22,6 +22,8 @@ private:
     bool writeMainWindow();
     bool writeCompositeDialog();
     bool writeProfileDialog();
+    bool writeAboutBox();
+    bool writeSmallDialog(const WindowLayout &layout, const QString &prefix);
     bool writeIcons();
     bool writeUserModeTemplate();
 

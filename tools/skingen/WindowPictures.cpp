@@ -113,26 +113,6 @@ void paintDecoration(QPainter &p, const Decoration &d, int keyboardPlateTop) {
     }
 }
 
-// Glyphs of the three link buttons, which are placed but not given pictures.
-void paintLinkGlyphs(QPainter &p, const WindowLayout &layout) {
-    const struct {
-        const char *key;
-        Glyph glyph;
-    } links[] = {{"CONTROL_Network", Glyph::Globe},
-                 {"CONTROL_Facebook", Glyph::Share},
-                 {"CONTROL_twitter", Glyph::Chat}};
-    for (const PlacedControl &control : layout.controls) {
-        for (const auto &link : links) {
-            if (control.key != link.key) continue;
-            const QRectF box = toRectF(control.rect);
-            const double side = box.width() * 0.52;
-            paintGlyph(p, link.glyph,
-                       QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side),
-                       theme::kMutedText);
-        }
-    }
-}
-
 int keyboardPlateTop(const WindowLayout &layout) {
     // The first card of a window is its main plate (the keyboard on the main window).
     for (const Decoration &d : layout.decorations)
@@ -166,7 +146,6 @@ QImage paintBackground(const WindowLayout &layout) {
     paintWindowBody(p, layout.size, layout.iniName == "Main.ini" ? 56 : 44);
     const int plateTop = layout.iniName == "Main.ini" ? keyboardPlateTop(layout) : -1;
     for (const Decoration &d : layout.decorations) paintDecoration(p, d, plateTop);
-    paintLinkGlyphs(p, layout);
     return image;
 }
 

@@ -31,15 +31,22 @@ constexpr ButtonEntry kButtons[] = {{1, u"CONTROL_OK"},
                                     {CVarnel_DlgProfile::kDelete, u"FUNC_DELETE"},
                                     {CVarnel_DlgProfile::kApply, u"CONTROL2_APPLY"}};
 
+// The column titles: a text of the language file, or the fixed title where the
+// language file has none.
+struct ColumnTitle {
+    const char *textKey;
+    const char16_t *fixedTitle;
+    int width;
+};
+constexpr ColumnTitle kColumnTitles[] = {{"PROFILE_COLUMN_ACTIVE", u"激活", 60},
+                                         {"PROFILE_COLUMN_NAME", u"名称", 120},
+                                         {"PROFILE_COLUMN_FOLDER", u"路径", 230}};
+
 const QString kFileFilter = QStringLiteral("(*.vrp) (*.vrp);;(*.*) (*)");
 
-// The button pictures, loaded once per process: normal (also the fifth
-// state), over, and down (also the disabled look).
 skin::ButtonPictures buttonPictures(const QString &folder, QSize clientSize) {
-    static skin::StatePictureSet pictures;
-    const auto &p = pictures.ensureRendered(
-        folder, {"Profile_normal.jpg", "Profile_over.jpg", "Profile_down.jpg"}, clientSize);
-    return {p[0], p[1], p[2], p[2], p[0]};
+    static skin::StatePictureSet pictures;  // loaded once per process
+    return skin::smallDialogButtonPictures(pictures, folder, QStringLiteral("Profile"), clientSize);
 }
 
 }  // namespace
@@ -57,9 +64,11 @@ CVarnel_DlgProfile::~CVarnel_DlgProfile() = default;
 void CVarnel_DlgProfile::buildControls() {
     for (const ButtonEntry &entry : kButtons) addImageButton(entry.id, entry.skinKey, {});
     list_ = addControl<CReportCtrl>(kList, u"PROGRAM_LIST", kList);
-    list_->setColumns({{QStringLiteral("激活"), 60},
-                       {QStringLiteral("名称"), 120},
-                       {QStringLiteral("路径"), 230}});
+    std::vector<ReportColumn> columns;
+    for (const ColumnTitle &column : kColumnTitles) columns.push_back({QString(), column.width});
+    list_->setColumns(columns);
+    // Long folders keep their start and their end; the whole path is the row's tooltip.
+    list_->setTextElideMode(Qt::ElideMiddle);
     list_->setGridLines(true);
     list_->setCheckBoxes(true, true);
     connect(list_, &CReportCtrl::checkChanged, this, [this] { setPending(); });
@@ -79,7 +88,17 @@ void CVarnel_DlgProfile::onInitDialog() {
     const skin::ButtonPictures pictures = buttonPictures(imageFolder(), size());
     for (const ButtonEntry &entry : kButtons)
         controlAs<CPngButton>(entry.id)->setPictures(pictures);
+    relabel(context_.window.languageIndex());
     fillList();
+}
+
+void CVarnel_DlgProfile::relabel(int languageIndex) {
+    for (std::size_t c = 0; c < std::size(kColumnTitles); ++c) {
+        const ColumnTitle &column = kColumnTitles[c];
+        list_->setColumnTitle(static_cast<int>(c),
+                              skin::dialogTextOr(column.textKey, languageIndex,
+                                                 QString::fromUtf16(column.fixedTitle)));
+    }
 }
 
 void CVarnel_DlgProfile::fillList() {
@@ -94,8 +113,9 @@ void CVarnel_DlgProfile::fillList() {
 
 void CVarnel_DlgProfile::appendFileRow(const std::filesystem::path &file) {
     const ProfileRow row = profileRowOf(file);
-    list_->appendItem(
+    const int added = list_->appendItem(
         {QString(), QString::fromStdU16String(row.name), QString::fromStdU16String(row.folder)});
+    list_->setRowToolTip(added, QString::fromStdU16String(storedProfilePath(row)));
 }
 
 void CVarnel_DlgProfile::clearPending() {

@@ -54,6 +54,7 @@ public:
 
 protected:
     void onInitDialog() override;
+    void relabel(int languageIndex) override;
     void done(int result) override;
     void keyPressEvent(QKeyEvent *event) override;
 

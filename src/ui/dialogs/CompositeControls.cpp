@@ -186,7 +186,8 @@ void CompositeControls::fillChoices(int languageIndex) {
     refill(*functionCombo, functions);
 }
 
-void CompositeControls::relabel(int languageIndex, bool macroOnly, bool recording) {
+void CompositeControls::relabel(int languageIndex, bool macroOnly, bool recording,
+                                const QString &keyName) {
     const auto text = [languageIndex](const char *key) {
         return skin::dialogText(key, languageIndex);
     };
@@ -197,7 +198,11 @@ void CompositeControls::relabel(int languageIndex, bool macroOnly, bool recordin
     }
     clear->setToolTipText(text("COMPOSITE_PROMPT_CLEAR"));
     onScreenKeyboard->setToolTipText(text("COMPOSITE_PROMPT_OSK"));
-    titleText->setText(text(macroOnly ? "MACRO_EDIT_TISHI" : "KEY_SETTING_TISHI"));
+    titleText->setText(macroOnly ? text("MACRO_EDIT_TISHI")
+                                 : text("KEY_SETTING_FOR").replace(QStringLiteral("%s"), keyName));
+    titleText->window()->setWindowTitle(titleText->text());
+    macroAdd->setToolTipText(text("MACRO_ADD_PROMPT"));
+    macroDelete->setToolTipText(text("MACRO_DELETE_PROMPT"));
     singleLabel->setText(text("SINGLE_STATIC"));
     keyboardLabel->setText(text("IDS_MACRO_KB_KEY"));
     mouseLabel->setText(text("IDS_MACRO_MOU_KEY"));

@@ -41,7 +41,8 @@ struct CompositeControls {
     // Gives every image button the pictures of one image set.
     void setPictures(const skin::ButtonPictures &pictures);
     // Every text for the language index.
-    void relabel(int languageIndex, bool macroOnly, bool recording);
+    // `keyName` names the key being edited in the title.
+    void relabel(int languageIndex, bool macroOnly, bool recording, const QString &keyName);
     // Fills the fixed lists of the mouse, multimedia, function and key choices.
     void fillChoices(int languageIndex);
 

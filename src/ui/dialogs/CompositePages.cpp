@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "model/KeyAssignmentModel.h"
+#include "model/KeyButtons.h"
 #include "model/KeyConversions.h"
 #include "model/ProfileBlock.h"
 #include "model/ProfileStore.h"
@@ -18,6 +19,7 @@
 #include "ui/skin/CBaseDialog.h"
 #include "ui/skin/CPngButton.h"
 #include "ui/skin/ColorStatic.h"
+#include "ui/skin/DialogServices.h"
 #include "ui/skin/DialogText.h"
 
 namespace dialogs {
@@ -124,8 +126,34 @@ void CompositePages::relabel(int languageIndex) {
     if (pendingKind_ == model::kKindKey && capturedKey_ != model::kNoKey && !mouseMode()) {
         showCapturedKey(capturedKey_);
     }
-    controls_.relabel(languageIndex, macroOnly_, macroPage_->recording());
+    controls_.relabel(languageIndex, macroOnly_, macroPage_->recording(),
+                      targetKeyName(languageIndex));
     macroPage_->refreshSteps();
+}
+
+// A button that silently does nothing would leave the user guessing: without
+// an on-screen keyboard program, say so.
+void CompositePages::startOnScreenKeyboard() {
+    if (!context_.startOnScreenKeyboard || context_.startOnScreenKeyboard()) return;
+    skin::dialogServices().showMessage(
+        &dialog_, skin::dialogText("COMPOSITE_OSK_MISSING", context_.window.languageIndex()),
+        QString(), skin::MessageButtons::Ok);
+}
+
+QString CompositePages::targetKeyName(int languageIndex) const {
+    if (const auto position = model::extraKeyButtonPosition(targetButton_)) {
+        const bool bankB = model::recordIndexForButton(targetButton_, true) == targetIndex_;
+        return QStringLiteral("G%1 (%2)")
+            .arg(*position + 1)
+            .arg(QString::fromStdU16String(model::extraKeyCaption(*position, bankB)));
+    }
+    for (const model::KeyButton &key : model::kKeyButtons) {
+        if (key.controlId != targetButton_) continue;
+        const model::TextLookup lookup =
+            skin::textLookupFor([languageIndex] { return languageIndex; });
+        return QString::fromStdU16String(model::keyDisplayName(key.keyCode, lookup));
+    }
+    return {};
 }
 
 bool CompositePages::mouseMode() const {
@@ -281,7 +309,7 @@ bool CompositePages::handleCommand(int controlId) {
             pendingKind_ = model::kKindKey;
             return true;
         case kOnScreenKeyboard:
-            if (context_.startOnScreenKeyboard) context_.startOnScreenKeyboard();
+            startOnScreenKeyboard();
             return true;
         case kApply:
             apply();

@@ -37,6 +37,8 @@ public:
     // Stops capture and recording and drops the private macro list.
     void close();
     void relabel(int languageIndex);
+    // The display name of the key being edited ("A", "G3 (B3)").
+    QString targetKeyName(int languageIndex) const;
 
     // The dialog's commands by control id; false for ids that are not its own.
     bool handleCommand(int controlId);

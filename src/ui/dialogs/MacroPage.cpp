@@ -229,6 +229,9 @@ void MacroPage::showSteps() {
         }
         list.setRowTextColour(row, rows[i].greyed ? kLoadedRowColour : kEditedRowColour);
     }
+    list.setEmptyHint(
+        skin::dialogText(editor_.current() ? "MACRO_NO_STEP_HINT" : "MACRO_NO_MACRO_HINT",
+                         context_.languageIndex()));
     const auto selected = editor_.steps().selected();
     if (selected) {
         list.selectRowVisible(static_cast<int>(*selected));

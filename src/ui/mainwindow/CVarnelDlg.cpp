@@ -17,6 +17,7 @@
 #include "model/KeyButtons.h"
 #include "model/ProfileFile.h"
 #include "model/lighting/LightingModel.h"
+#include "model/lighting/ModeList.h"
 #include "platform/LanguageId.h"
 #include "settings/AppSettings.h"
 #include "settings/FirstRun.h"
@@ -29,6 +30,7 @@
 #include "ui/mainwindow/KeyboardView.h"
 #include "ui/mainwindow/NamedEventNames.h"
 #include "ui/mainwindow/PartsWiring.h"
+#include "ui/mainwindow/ProductVersion.h"
 #include "ui/mainwindow/ProfileCommands.h"
 #include "ui/mainwindow/SharedUsbgate.h"
 #include "ui/mainwindow/StartupFailure.h"
@@ -221,7 +223,7 @@ void CVarnelDlg::buildControls() {
     controlAs<CPngButton>(ids::kProfileName)->setCaptionStyle(skin::windowButtonCaptionStyle());
     addControl<ColorStatic>(ids::kReportRateLabel, u"CONTROL_UsbStatic", ids::kReportRateLabel);
     addControl<ColorStatic>(kVersionLabel, u"ZORVEL_VER", kVersionLabel)
-        ->setText(QStringLiteral("V%1").arg(QStringLiteral(VARNEL_VERSION)));
+        ->setText(productVersionText());
     auto *busyPicture = addControl<QLabel>(BusyIndicator::kControlId, u"CONTROL_JDTStatic");
     busy_ = new BusyIndicator(*busyPicture, imageFolder());
     tray_ = new CTrayIcon(
@@ -414,10 +416,11 @@ void CVarnelDlg::relabel(int languageIndex) {
     languageIndex_ = languageIndex;
     if (about_) about_->relabel(languageIndex);
     parts_.relabelDialogs(languageIndex);
-    const std::pair<int, const char *> tips[] = {{kMinimize, "MAIN_MINIMIZE_PROMPT"},
-                                                 {ids::kBackupMenu, "MAIN_MENU_PROMPT"},
-                                                 {kClose, "MAIN_CLOSE_PROMPT"},
-                                                 {kHelp, "MAIN_HELP_PROMPT"}};
+    const std::pair<int, const char *> tips[] = {
+        {kMinimize, "MAIN_MINIMIZE_PROMPT"}, {ids::kBackupMenu, "MAIN_MENU_PROMPT"},
+        {kClose, "MAIN_CLOSE_PROMPT"},       {kHelp, "MAIN_HELP_PROMPT"},
+        {kLinks[0], "MAIN_NETWORK_PROMPT"},  {kLinks[1], "MAIN_SHARE_PROMPT"},
+        {kLinks[2], "MAIN_CHAT_PROMPT"}};
     for (const auto &[id, key] : tips) controlAs<CPngButton>(id)->setToolTipText(text(key));
     controlAs<ColorStatic>(ids::kReportRateLabel)
         ->setText(QString::fromStdU16String(skin::lookupLightText(u"Usb", languageIndex)));
@@ -492,7 +495,11 @@ void CVarnelDlg::keyClicked(int controlId) {
     const bool lightingView = lighting_->state().viewOn;
     if (kind == KeyboardView::KeyKind::DKey) return;
     if (kind == KeyboardView::KeyKind::Fn || (kind == KeyboardView::KeyKind::Key && lightingView)) {
-        if (lightingView) parts_.paintKey(id);
+        if (!lightingView) return;
+        parts_.paintKey(id);
+        // Only the custom mode paints keys: tell the user why nothing happened.
+        if (lighting_->state().mode != lighting::kUserMode)
+            view_->showPassingHint(id, text("MAIN_KEYS_LIGHTING_HINT"));
         return;
     }
     const std::optional<std::uint16_t> record = keys_->recordIndexForButton(id);
@@ -563,8 +570,11 @@ void CVarnelDlg::openAddress(const QString &address) {
 void CVarnelDlg::openAboutBox() {
     if (about_) return;  // one at a time
     about_ = new AboutBox(
-        this, QString::fromStdU16String(app::readVendorLink(paths_.mainSkinFile)),
-        [this](const QString &address) { openAddress(address); }, [this] { openHelp(); });
+        this, AboutBoxContext{skin::toQString(paths_.skinFolder / "About.ini"),
+                              skin::toQString(paths_.skinFolder),
+                              QString::fromStdU16String(app::readVendorLink(paths_.mainSkinFile)),
+                              [this](const QString &address) { openAddress(address); },
+                              [this] { openHelp(); }});
     about_->relabel(languageIndex_);
     about_->show();
 }

@@ -1,5 +1,6 @@
 #include "ui/mainwindow/KeyboardView.h"
 
+#include <QToolTip>
 #include <array>
 
 #include "model/KeyButtons.h"
@@ -91,11 +92,15 @@ void KeyboardView::buildKeys() {
     }
     keyButtons_.insert(ids::kFn, addImageButton(ids::kFn, QStringLiteral("KEY_FN"), keyPictures()));
     kinds_.insert(ids::kFn, KeyKind::Fn);
-    // The D keys have no place in the skin: they exist for their enabled state only.
-    for (int id : dKeyIds()) {
-        addUnplacedButton(id)->hide();
+    // The D keys sit beside the layout switch, which hands F1..F4 over to them;
+    // whichever set is off is drawn dimmed, so the switch is seen to happen.
+    for (int i = 0; i < ids::kDKeyCount; ++i) {
+        const int id = ids::kFirstDKey + i;
+        addImageButton(id, QStringLiteral("FUNC_D%1").arg(i + 1), keyPictures())
+            ->setDimmedWhenDisabled(true);
         kinds_.insert(id, KeyKind::DKey);
     }
+    for (int id : kFKeys) buttons_.value(id)->setDimmedWhenDisabled(true);
     // The Enter key overlaps the "]" key.
     chainAfterDraw(*buttons_.value(ids::kEnter),
                    [] { return std::vector<int>{ids::kRightBracket}; });
@@ -184,6 +189,15 @@ void KeyboardView::showHint(int controlId, const model::ButtonHint &hint) {
     if (!target) return;
     target->setSelected(hint.assigned);
     target->setToolTipText(QString::fromStdU16String(hint.text));
+}
+
+void KeyboardView::showPassingHint(int controlId, const QString &text) {
+    CPngButton *target = button(controlId);
+    if (!target) return;
+    // Shown for the window over the key's place (a key showing the preview is drawn
+    // by the window), so it goes when the pointer leaves the key.
+    const QRect place = target->geometry();
+    QToolTip::showText(window_.mapToGlobal(place.bottomLeft()), text, &window_, place);
 }
 
 void KeyboardView::showReportRate(int index) {

@@ -51,6 +51,8 @@ public:
     const QHash<int, CPngButton *> &keyButtons() const { return keyButtons_; }
 
     void showHint(int controlId, const model::ButtonHint &hint);
+    // A passing note beside a key, gone when the pointer moves on.
+    void showPassingHint(int controlId, const QString &text);
     // Shows report-rate button `index` selected and the other three not.
     void showReportRate(int index);
     int shownReportRate() const { return reportRate_; }

@@ -7,6 +7,7 @@
 #include <QWindow>
 
 #include "platform/IniFile.h"
+#include "ui/skin/AppStyle.h"
 #include "ui/skin/CPngButton.h"
 #include "ui/skin/SkinPath.h"
 #include "ui/skin/SkinPicture.h"
@@ -19,6 +20,7 @@ CBaseDialog::CBaseDialog(QWidget *parent, const QString &skinIniPath, const QStr
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       skinIniPath_(skinIniPath),
       imageFolder_(imageFolder) {
+    skin::applyDarkStyle();
     // The background picture covers the whole window: nothing is erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -142,6 +144,7 @@ void CBaseDialog::paintEvent(QPaintEvent *event) {
     for (const QRect &part : asked) {
         painter.drawImage(part.topLeft(), background_, part);
     }
+    framed_.paint(painter, event->region());
 }
 
 void CBaseDialog::mousePressEvent(QMouseEvent *event) {
@@ -151,6 +154,9 @@ void CBaseDialog::mousePressEvent(QMouseEvent *event) {
         QDialog::mousePressEvent(event);
         return;
     }
+    // A framed button is drawn by the window; its clicks land here.
+    pressedFramed_ = framed_.buttonAt(event->position().toPoint());
+    if (pressedFramed_) return;
     QWindow *window = windowHandle();
     if (window && window->startSystemMove()) return;
     dragging_ = true;
@@ -167,5 +173,10 @@ void CBaseDialog::mouseMoveEvent(QMouseEvent *event) {
 
 void CBaseDialog::mouseReleaseEvent(QMouseEvent *event) {
     dragging_ = false;
+    if (CPngButton *pressed = pressedFramed_) {
+        pressedFramed_ = nullptr;
+        if (framed_.buttonAt(event->position().toPoint()) == pressed) pressed->click();
+        return;
+    }
     QDialog::mouseReleaseEvent(event);
 }

@@ -7,12 +7,14 @@
 #include <QHash>
 #include <QImage>
 #include <QPoint>
+#include <QPointer>
 #include <QRegion>
 #include <QString>
 #include <cstdint>
 #include <string_view>
 #include <utility>
 
+#include "ui/skin/FramedButtons.h"
 #include "ui/skin/StatePicture.h"
 
 class QAbstractButton;
@@ -59,6 +61,9 @@ public:
         placeAndRegister(id, *created, skinKey);
         return created;
     }
+    // The buttons in frame mode, which the window draws.
+    skin::FramedButtons &framedButtons() { return framed_; }
+
     // Clicks a registered, enabled button as the user would; false when there is none.
     bool clickControl(int id);
 
@@ -112,4 +117,6 @@ private:
     bool dragging_ = false;
     QPoint dragOffset_;
     QHash<int, QWidget *> controls_;
+    skin::FramedButtons framed_{*this};
+    QPointer<CPngButton> pressedFramed_;
 };

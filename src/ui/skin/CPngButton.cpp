@@ -6,9 +6,13 @@
 #include <QToolTip>
 #include <algorithm>
 
+#include "ui/skin/CBaseDialog.h"
+
 namespace {
 constexpr int kFramePenWidth = 2;
 constexpr int kMaxFramePercentage = 100;
+// Laid over a disabled button that asks for it: the window's darkest ground, mostly opaque.
+const QColor kDisabledVeil(0x0f, 0x11, 0x15, 175);
 }  // namespace
 
 CPngButton::CPngButton(int controlId, QWidget *parent)
@@ -64,6 +68,12 @@ void CPngButton::setFrame(const QColor &color, int percentage, bool on) {
     frameColor_ = color;
     framePercentage_ = std::clamp(percentage, 0, kMaxFramePercentage);
     frameOn_ = on;
+    // On a skinned window the window draws the frame, with every other framed button.
+    auto *window = qobject_cast<CBaseDialog *>(parentWidget());
+    if (window && !window->background().isNull()) {
+        window->framedButtons().setFramed(*this, on);
+        return;
+    }
     update();
 }
 
@@ -130,15 +140,21 @@ QColor CPngButton::captionColorOf(Look look) const {
     return caption_.colors.normal;
 }
 
+void CPngButton::setDimmedWhenDisabled(bool dimmed) {
+    dimmedWhenDisabled_ = dimmed;
+    update();
+}
+
 void CPngButton::paintEvent(QPaintEvent *) {
     const Look look = currentLook();
     QPainter painter(this);
     if (frameOn_) {
-        drawFrame(painter);
+        paintFrame(painter);
     } else {
         drawPicture(painter, pictureOf(look));
+        if (caption_.drawCaption) drawCaption(painter, captionColorOf(look));
     }
-    if (caption_.drawCaption) drawCaption(painter, captionColorOf(look));
+    if (dimmedWhenDisabled_ && look == Look::Disabled) painter.fillRect(rect(), kDisabledVeil);
     painter.end();
     if (afterDraw_) afterDraw_(*this, look == Look::Normal);
 }
@@ -152,6 +168,11 @@ void CPngButton::drawPicture(QPainter &painter, const skin::StatePicture &pictur
     const QRect source = wanted.intersected(picture->rect());
     if (source.isEmpty()) return;
     painter.drawPixmap(source.topLeft() - wanted.topLeft(), *picture, source);
+}
+
+void CPngButton::paintFrame(QPainter &painter) const {
+    drawFrame(painter);
+    if (caption_.drawCaption) drawCaption(painter, captionColorOf(currentLook()));
 }
 
 void CPngButton::drawFrame(QPainter &painter) const {

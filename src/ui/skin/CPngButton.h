@@ -47,6 +47,11 @@ public:
     // Removes the tooltip from the screen; hovering shows the stored text again.
     void deleteToolTip();
     void setAfterDraw(AfterDraw callback);
+    // A disabled button drawn under a dark veil, for keys whose disabled picture
+    // is their normal one but whose being disabled the user must see.
+    void setDimmedWhenDisabled(bool dimmed);
+    // Draws the frame and the caption, in the button's own coordinates.
+    void paintFrame(QPainter &painter) const;
 
     Look currentLook() const;
     skin::StatePicture pictureOf(Look look) const;
@@ -91,6 +96,7 @@ private:
     bool rotated_ = false;
     AfterDraw afterDraw_;
     QString toolTipText_;
+    bool dimmedWhenDisabled_ = false;
     bool toolTipActive_ = false;
     bool frameOn_ = false;
     QColor frameColor_;

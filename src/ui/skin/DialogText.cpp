@@ -14,6 +14,12 @@ QString dialogText(std::u16string_view key, int languageIndex) {
     return QString::fromStdU16String(lookupText(key, languageIndex));
 }
 
+QString dialogTextOr(const char *key, int languageIndex, const QString &fallback) {
+    const std::u16string text =
+        lookupText(QString::fromLatin1(key).toStdU16String(), languageIndex);
+    return text == kMissingText ? fallback : QString::fromStdU16String(text);
+}
+
 model::MessageSink messageSinkFor(QWidget *parent, LanguageIndexSource languageIndex) {
     return [parent, languageIndex = std::move(languageIndex)](const model::UserMessage &message) {
         std::u16string text = lookupText(message.textKey, languageIndex());

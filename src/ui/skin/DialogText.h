@@ -17,6 +17,9 @@ namespace skin {
 // The text of a key of section "TEXT".
 QString dialogText(const char *key, int languageIndex);
 QString dialogText(std::u16string_view key, int languageIndex);
+// The text of a key of section "TEXT", or `fallback` when the language file
+// has no such text.
+QString dialogTextOr(const char *key, int languageIndex, const QString &fallback);
 
 // Shows the model's messages as notices over `parent`, the number put into the
 // text's integer placeholder.

@@ -35,4 +35,11 @@ const std::vector<StatePicture> &StatePictureSet::ensureRendered(const QString &
     return pictures_;
 }
 
+ButtonPictures smallDialogButtonPictures(StatePictureSet &set, const QString &folder,
+                                         const QString &prefix, QSize clientSize) {
+    const auto &p = set.ensureRendered(
+        folder, {prefix + "_normal.jpg", prefix + "_over.jpg", prefix + "_down.jpg"}, clientSize);
+    return {p[0], p[1], p[2], p[2], p[0]};
+}
+
 }  // namespace skin

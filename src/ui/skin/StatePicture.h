@@ -51,4 +51,10 @@ private:
     std::vector<StatePicture> pictures_;
 };
 
+// The button pictures of a small dialog, "<prefix>_normal.jpg", "_over.jpg" and
+// "_down.jpg", rendered into `set` once: normal (also the selected state), over,
+// and down (also the disabled look).
+ButtonPictures smallDialogButtonPictures(StatePictureSet &set, const QString &folder,
+                                         const QString &prefix, QSize clientSize);
+
 }  // namespace skin

@@ -1,6 +1,7 @@
 #include "ui/widgets/CReportCtrl.h"
 
 #include <QHeaderView>
+#include <QPainter>
 #include <QScrollBar>
 
 #include "ui/widgets/CComboBox4ListCtrl.h"
@@ -18,20 +19,23 @@ CReportCtrl::CReportCtrl(int controlId, QWidget *parent)
     setShowGrid(false);
     setWordWrap(false);
     header_->setStretchLastSection(false);
-    applyDarkColours();
+    setGridStyle(Qt::SolidLine);
     connect(this, &QTableWidget::itemChanged, this, &CReportCtrl::onItemChanged);
 }
 
-void CReportCtrl::applyDarkColours() {
-    setStyleSheet(
-        QStringLiteral("QTableWidget { background-color: #1c1f24; color: #e8ecf2;"
-                       " gridline-color: #3a3f47; border: 1px solid #3a3f47;"
-                       " selection-background-color: #2a6f97;"
-                       " selection-color: #ffffff; }"
-                       "QHeaderView { background-color: #24272c; border: none; }"
-                       "QTableWidget::indicator:unchecked { width: 12px; height: 12px;"
-                       " background-color: #2c3038; border: 1px solid #8a8f98; }"));
-    setGridStyle(Qt::SolidLine);
+void CReportCtrl::setEmptyHint(const QString &hint) {
+    if (hint == emptyHint_) return;
+    emptyHint_ = hint;
+    viewport()->update();
+}
+
+void CReportCtrl::paintEvent(QPaintEvent *event) {
+    QTableWidget::paintEvent(event);
+    if (rowCount() != 0 || emptyHint_.isEmpty()) return;
+    QPainter painter(viewport());
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    painter.drawText(viewport()->rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
+                     emptyHint_);
 }
 
 void CReportCtrl::setColumns(const std::vector<ReportColumn> &columns) {
@@ -101,6 +105,13 @@ void CReportCtrl::setRowTextColour(int row, const QColor &colour) {
     const QSignalBlocker quiet(this);
     for (int c = 0; c < columnCount(); ++c) {
         if (auto *cell = item(row, c)) cell->setForeground(colour);
+    }
+}
+
+void CReportCtrl::setRowToolTip(int row, const QString &tip) {
+    const QSignalBlocker quiet(this);
+    for (int c = 0; c < columnCount(); ++c) {
+        if (auto *cell = item(row, c)) cell->setToolTip(tip);
     }
 }
 

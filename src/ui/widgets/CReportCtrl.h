@@ -34,6 +34,10 @@ public:
     // when a row is ticked.
     void setCheckBoxes(bool on, bool singleChoice);
 
+    // A line shown in the middle of the list while it has no rows.
+    void setEmptyHint(const QString &hint);
+    const QString &emptyHint() const { return emptyHint_; }
+
     // Rows. Texts beyond the column count are ignored; returns the new row.
     int insertItem(int row, const QStringList &texts);
     int appendItem(const QStringList &texts) { return insertItem(rowCount(), texts); }
@@ -42,6 +46,8 @@ public:
     QString itemText(int row, int column) const;
     void setItemText(int row, int column, const QString &text);
     void setRowTextColour(int row, const QColor &colour);
+    // The tooltip of every cell of the row.
+    void setRowToolTip(int row, const QString &tip);
     QColor rowTextColour(int row) const;
 
     // The selected row, -1 when none; selecting -1 clears the selection.
@@ -67,9 +73,10 @@ signals:
     void listEditEnded(int row, int column, int index);
     void textEditEnded(int row, int column, const QString &text);
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
-    // Light text on the dark ground of the skinned windows.
-    void applyDarkColours();
     void onItemChanged(QTableWidgetItem *item);
     void placeEditor(QWidget *editor, int row, int column);
     void closeEditor();
@@ -80,4 +87,5 @@ private:
     bool singleChoice_ = false;
     bool updatingChecks_ = false;
     QPointer<QWidget> activeEditor_;
+    QString emptyHint_;
 };

@@ -33,14 +33,14 @@ protected:
 TEST_F(DeviceEventsTest, TwoBankTogglesWriteTheStatusBytesAndRestoreBankA) {
     CVarnelDlg &dlg = startWindow(true);
     EXPECT_EQ(peek("status", 0, 2), (Bytes{0x05, 0x02}));
-    const QStringList bankA{"A1", "A2", "A3", "A4", "A5", "", "", "", ""};
+    const QStringList bankA{"A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "A9"};
     EXPECT_EQ(gKeyCaptions(), bankA);
     auto *indicator = dlg.controlAs<CPngButton>(mainwindow::ids::kLockAb);
     const auto bankALook = indicator->pictures().normal;
 
     toggleBank(true);
     EXPECT_EQ(peek("status", 0, 2), (Bytes{0x05, 0x03}));
-    EXPECT_EQ(gKeyCaptions(), (QStringList{"B1", "B2", "B3", "B4", "B5", "", "", "", ""}));
+    EXPECT_EQ(gKeyCaptions(), (QStringList{"B1", "B2", "B3", "B4", "B5", "B6", "B7", "B8", "B9"}));
     EXPECT_NE(indicator->pictures().normal, bankALook);
     EXPECT_TRUE(dlg.keyAssignments().bankB());
 

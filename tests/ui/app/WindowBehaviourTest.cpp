@@ -106,6 +106,10 @@ TEST_F(WindowBehaviourTest, TrayOpensTheWindowOrSaysThatNoKeyboardIsThere) {
     EXPECT_EQ(dlg.aboutBox(), about);
     EXPECT_EQ(about->introText(), languageText("GUANYU_JIESHAO"));
     EXPECT_EQ(about->windowTitle(), languageText("LANG_ABOUT_TITLE"));
+    // A skinned window like the others, with the main window's version.
+    EXPECT_FALSE(about->background().isNull());
+    EXPECT_EQ(about->versionText(), dlg.controlAs<QLabel>(CVarnelDlg::kVersionLabel)->text());
+    EXPECT_TRUE(about->versionText().startsWith(QLatin1Char('V')));
     items[2]->trigger();
     EXPECT_TRUE(dlg.isShutDown());
     EXPECT_FALSE(dlg.isVisible());
@@ -127,6 +131,41 @@ TEST_F(WindowBehaviourTest, FlipSwitchesFunctionAndDKeysAndIsRemembered) {
     ASSERT_TRUE(dlg.clickControl(ids::kFlipRight));
     EXPECT_TRUE(enabled(ids::kF1));
     EXPECT_EQ(app::AppSettings(registry).profileString(u"Flip", u"?"), u"0");
+}
+
+TEST_F(WindowBehaviourTest, FlipVisiblyHandsFOneToFourOverToTheDKeys) {
+    CVarnelDlg &dlg = startWindow(true);
+    auto look = [&](int id) { return dlg.control(id)->grab().toImage(); };
+    const QRect window = dlg.rect();
+    for (int i = 0; i < ids::kDKeyCount; ++i) {
+        QWidget &d = *dlg.control(ids::kFirstDKey + i);
+        EXPECT_FALSE(d.isHidden()) << i;
+        EXPECT_TRUE(window.contains(d.geometry())) << i;
+        EXPECT_GT(d.width(), 20) << i;
+        for (int f = 0; f < 4; ++f)
+            EXPECT_FALSE(d.geometry().intersects(dlg.control(ids::kF1 + f)->geometry()));
+    }
+    const QImage dOff = look(ids::kFirstDKey), fOn = look(ids::kF1);
+    ASSERT_TRUE(dlg.clickControl(ids::kFlipLeft));
+    // Both sets change their look: the set switched off is drawn dimmed.
+    EXPECT_NE(look(ids::kFirstDKey), dOff);
+    EXPECT_NE(look(ids::kF1), fOn);
+    ASSERT_TRUE(dlg.clickControl(ids::kFlipRight));
+    EXPECT_EQ(look(ids::kFirstDKey), dOff);
+    EXPECT_EQ(look(ids::kF1), fOn);
+}
+
+TEST_F(WindowBehaviourTest, TheLinkButtonsSayWhereTheyLead) {
+    CVarnelDlg &dlg = startWindow(true);
+    const char *keys[] = {"MAIN_NETWORK_PROMPT", "MAIN_SHARE_PROMPT", "MAIN_CHAT_PROMPT"};
+    for (int i = 0; i < 3; ++i) {
+        auto *link = dlg.controlAs<CPngButton>(CVarnelDlg::kLinks[i]);
+        EXPECT_EQ(link->toolTipText(), languageText(keys[i])) << i;
+        // The pointer over a link lights it up.
+        EXPECT_NE(link->pictureOf(CPngButton::Look::Over)->toImage().copy(link->geometry()),
+                  link->pictureOf(CPngButton::Look::Normal)->toImage().copy(link->geometry()))
+            << i;
+    }
 }
 
 TEST_F(WindowBehaviourTest, ProfileButtonsSwitchTheKeyboardsProfile) {

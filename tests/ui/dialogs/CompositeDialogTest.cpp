@@ -1,6 +1,7 @@
 // The composite dialog's pages, key capture, placement and Apply.
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
@@ -17,6 +18,7 @@
 #include "ui/dialogs/Varnel_DlgComposite.h"
 #include "ui/skin/CPngButton.h"
 #include "ui/skin/WindowSnapshot.h"
+#include "ui/widgets/CReportCtrl.h"
 
 namespace dialogtest {
 namespace {
@@ -208,6 +210,57 @@ TEST_F(CompositeTest, OnScreenKeyboardAndHelpAreAskedFor) {
     open(kRowA, kButtonA);
     click(kOnScreenKeyboard);
     EXPECT_EQ(onScreenKeyboardStarts, 1);
+}
+
+TEST_F(CompositeTest, AMissingOnScreenKeyboardIsReported) {
+    onScreenKeyboardInstalled = false;
+    open(kRowA, kButtonA);
+    click(kOnScreenKeyboard);
+    EXPECT_EQ(onScreenKeyboardStarts, 1);
+    ASSERT_EQ(answers.messages.size(), 1u);
+    EXPECT_EQ(answers.messages[0], text("COMPOSITE_OSK_MISSING"));
+
+    // A started keyboard needs no word.
+    onScreenKeyboardInstalled = true;
+    click(kOnScreenKeyboard);
+    EXPECT_EQ(answers.messages.size(), 1u);
+}
+
+TEST_F(CompositeTest, TheTitleNamesTheEditedKey) {
+    auto &d = open(kRowA, kButtonA);
+    const QString title = d.controlAs<QLabel>(kTitleText)->text();
+    EXPECT_EQ(title, text("KEY_SETTING_FOR").replace("%s", text("IDS_KEYBOARD_A")));
+    EXPECT_EQ(d.windowTitle(), title);
+
+    // An extra key is named with its bank.
+    d.closeAsCancel();
+    const int g3 = model::kExtraKeyButtonIds[2];
+    open(*model::recordIndexForButton(g3, true), g3);
+    EXPECT_TRUE(d.controlAs<QLabel>(kTitleText)->text().endsWith(QStringLiteral("G3 (B3)")))
+        << d.controlAs<QLabel>(kTitleText)->text().toStdString();
+}
+
+TEST_F(CompositeTest, TheMacroPageExplainsItsEmptyStateAndItsPlusButton) {
+    auto &d = open(kRowA, kButtonA);
+    click(kTabMacro);
+    EXPECT_EQ(d.controlAs<CPngButton>(kMacroAdd)->toolTipText(), text("MACRO_ADD_PROMPT"));
+    EXPECT_EQ(d.controlAs<CPngButton>(kMacroDelete)->toolTipText(), text("MACRO_DELETE_PROMPT"));
+    auto &steps = *d.controlAs<CReportCtrl>(kStepList);
+    EXPECT_EQ(steps.emptyHint(), text("MACRO_NO_MACRO_HINT"));
+
+    // The hint is drawn on the empty list: light text in its middle.
+    auto lightPixels = [&] {
+        const QImage picture = steps.viewport()->grab().toImage();
+        int light = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) light += qGray(picture.pixel(x, y)) > 90;
+        return light;
+    };
+    EXPECT_GT(lightPixels(), 20);
+
+    click(kMacroAdd);
+    EXPECT_EQ(steps.rowCount(), 0);
+    EXPECT_EQ(steps.emptyHint(), text("MACRO_NO_STEP_HINT"));
 }
 
 TEST_F(CompositeTest, ScreenshotsOfTheFourPages) {

@@ -136,7 +136,7 @@ dialogs::Varnel_DlgComposite &CompositeTest::open(int recordIndex, int controlId
         dialogs::CompositeContext context{
             skinFolder() / "Composite.ini", skinFolder(), store, *keys, *settings, window, [this] {
                 ++onScreenKeyboardStarts;
-                return true;
+                return onScreenKeyboardInstalled;
             }};
         dialog = std::make_unique<dialogs::Varnel_DlgComposite>(nullptr, context);
     }

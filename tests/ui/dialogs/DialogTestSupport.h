@@ -130,6 +130,7 @@ protected:
 
     std::unique_ptr<dialogs::Varnel_DlgComposite> dialog;
     int onScreenKeyboardStarts = 0;
+    bool onScreenKeyboardInstalled = true;
 
 private:
     KeyProbe probe_;

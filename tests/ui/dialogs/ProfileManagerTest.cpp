@@ -8,6 +8,7 @@
 #include "ui/dialogs/CVarnel_DlgProfile.h"
 #include "ui/skin/CPngButton.h"
 #include "ui/skin/WindowSnapshot.h"
+#include "ui/skin/layout/LanguageText.h"
 #include "ui/widgets/CReportCtrl.h"
 
 namespace dialogtest {
@@ -156,6 +157,71 @@ TEST_F(ProfileManagerTest, ScreenshotOfTheProfileManager) {
         QString::fromStdString((screenshotFolder() / "profile_manager.png").string());
     EXPECT_TRUE(skin::saveWindowSnapshot(m, file));
     EXPECT_FALSE(QImage(file).isNull());
+}
+
+}  // namespace
+}  // namespace dialogtest
+
+namespace dialogtest {
+namespace {
+
+// The brightest luminance of a widget's picture: its caption, when it has one.
+int brightestLuminance(QWidget &widget) {
+    const QImage picture = widget.grab().toImage();
+    int brightest = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            brightest = std::max(brightest, qGray(picture.pixel(x, y)));
+    return brightest;
+}
+
+TEST_F(ProfileManagerTest, ColumnTitlesComeFromTheLanguageFileAndFixedTextsOnlyWithoutIt) {
+    CReportCtrl &list = open().list();
+    const char *keys[] = {"PROFILE_COLUMN_ACTIVE", "PROFILE_COLUMN_NAME", "PROFILE_COLUMN_FOLDER"};
+    for (int column = 0; column < 3; ++column) {
+        const QString title = list.horizontalHeaderItem(column)->text();
+        EXPECT_EQ(title, text(keys[column])) << column;
+        for (QChar c : title) EXPECT_LT(c.unicode(), 0x2E80) << "CJK in " << title.toStdString();
+    }
+
+    // A language file without the titles keeps the fixed ones.
+    const auto bare = scratch() / "bare";
+    std::filesystem::create_directories(bare);
+    std::ofstream(bare / "Lang0409.ini") << "[TEXT]\nPROFILE_NEW=new\n";
+    skin::setLanguageFolder(bare);
+    manager->relabelFor(0);
+    skin::setLanguageFolder(binFolder());
+    EXPECT_EQ(list.horizontalHeaderItem(0)->text(), QStringLiteral("激活"));
+    EXPECT_EQ(list.horizontalHeaderItem(2)->text(), QStringLiteral("路径"));
+}
+
+TEST_F(ProfileManagerTest, LongFoldersAreCutInTheMiddleWithTheWholePathAsTooltip) {
+    auto &m = open();
+    const auto deep = scratch() / "a-rather-long-folder-name" / "that-goes-on-and-on" / "profiles";
+    answers.fileName = QString::fromStdString((deep / "team.vrp").string());
+    click(CVarnel_DlgProfile::kAddExisting);
+    CReportCtrl &list = m.list();
+    ASSERT_EQ(list.rowCount(), 4);
+    EXPECT_EQ(list.textElideMode(), Qt::ElideMiddle);
+    const QString whole = QString::fromStdString((deep / "team.vrp").string());
+    for (int column = 0; column < 3; ++column)
+        EXPECT_EQ(list.item(3, column)->toolTip(), whole) << column;
+    // The cell keeps the whole folder: the list stores what the rows hold.
+    EXPECT_EQ(list.itemText(3, 2), QString::fromStdString(deep.string() + "/"));
+}
+
+TEST_F(ProfileManagerTest, DisabledApplyReadsAsUnavailable) {
+    auto &m = open();
+    QWidget &apply = *m.control(CVarnel_DlgProfile::kApply);
+    ASSERT_FALSE(apply.isEnabled());
+    const int disabled = brightestLuminance(apply);
+    m.list().setChecked(2, true);
+    ASSERT_TRUE(apply.isEnabled());
+    const int enabled = brightestLuminance(apply);
+    // The enabled caption is light; the disabled one is drawn at less than half
+    // its brightness, never in the highlight colour.
+    EXPECT_GT(enabled, 200);
+    EXPECT_LT(disabled, enabled / 2);
 }
 
 }  // namespace

@@ -1,13 +1,24 @@
 // The lighting panel inside the utility's main window: the window's routing of
 // key clicks, its preview timer and its read-backs reach the panel.
+#include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QToolTip>
 
 #include "AppTestSupport.h"
 #include "model/lighting/KeySlots.h"
 #include "model/lighting/LightingModel.h"
+#include "ui/mainwindow/AboutBox.h"
 #include "ui/mainwindow/KeyboardView.h"
 #include "ui/mainwindow/panel/LightingPanel.h"
 #include "ui/skin/CPngButton.h"
+#include "ui/skin/WindowSnapshot.h"
+#include "ui/skin/layout/LanguageText.h"
 
 namespace apptest {
 namespace {
@@ -83,6 +94,83 @@ TEST_F(PanelInWindowTest, ReadBackAfterADeviceChangeRefreshesThePanel) {
         [&] { return dlg.lightingModel().modes().codeOf(selector->currentIndex()) == 0x11; }));
     EXPECT_TRUE(dlg.control(kPresetRed)->isVisible());
     EXPECT_FALSE(dlg.control(kSpeedSlider)->isVisible());
+}
+
+TEST_F(PanelInWindowTest, TheNumberBoxesAreLabelledAndNeverTakeTheFocusOnOpening) {
+    CVarnelDlg &dlg = openWindow();
+    dlg.activateWindow();
+    QApplication::processEvents();
+    auto *label = dlg.controlAs<QLabel>(kNumberCaption);
+    ASSERT_NE(label, nullptr);
+    EXPECT_TRUE(label->isVisible());
+    EXPECT_EQ(label->text(), QString::fromStdU16String(skin::lookupLightText(u"RGB", 0)));
+    // Beside the boxes, left of the first.
+    const QRect red = dlg.control(kNumberRed)->geometry();
+    EXPECT_LE(label->geometry().right(), red.left());
+    EXPECT_LT(std::abs(label->geometry().center().y() - red.center().y()), red.height());
+    EXPECT_EQ(qobject_cast<QLineEdit *>(QApplication::focusWidget()), nullptr);
+    EXPECT_EQ(qobject_cast<QLineEdit *>(dlg.focusWidget()), nullptr);
+}
+
+TEST_F(PanelInWindowTest, AKeyClickThatCannotPaintSaysWhy) {
+    CVarnelDlg &dlg = openWindow();
+    ASSERT_TRUE(dlg.clickControl(kViewSwitch));
+    // In the custom mode the click paints and needs no word.
+    chooseMode(dlg, 20);
+    ASSERT_TRUE(dlg.clickControl(kKeyA));
+    EXPECT_NE(QToolTip::text(), languageText("MAIN_KEYS_LIGHTING_HINT"));
+
+    chooseMode(dlg, 1);
+    ASSERT_TRUE(dlg.clickControl(kKeyA));
+    EXPECT_TRUE(composites.empty());
+    EXPECT_EQ(QToolTip::text(), languageText("MAIN_KEYS_LIGHTING_HINT"));
+}
+
+TEST_F(PanelInWindowTest, FramedKeysAreDrawnByTheWindowAndStillTakeMouseClicks) {
+    CVarnelDlg &dlg = openWindow();
+    ASSERT_TRUE(dlg.clickControl(kViewSwitch));
+    chooseMode(dlg, 20);
+    CPngButton &a = key(dlg, kKeyA);
+    ASSERT_TRUE(a.isFrameMode());
+    // One picture for all framed keys: the window draws A's frame at A's place.
+    const QImage shown = dlg.grab().toImage();
+    EXPECT_EQ(shown.pixelColor(a.geometry().topLeft() + QPoint(0, a.height() / 2)), a.frameColor());
+
+    // A click of the pointer on the framed key still paints it.
+    ASSERT_TRUE(dlg.clickControl(kBrushPaint));
+    const lighting::Colour brush = dlg.lightingModel().state().user.brushColour;
+    const std::vector<std::uint8_t> painted{lighting::redOf(brush), lighting::greenOf(brush),
+                                            lighting::blueOf(brush)};
+    ASSERT_NE(peek("colours0", lighting::slot::A * 3, 3), painted);
+    QTest::mouseClick(dlg.windowHandle(), Qt::LeftButton, {}, a.geometry().center());
+    QApplication::processEvents();
+    EXPECT_EQ(peek("colours0", lighting::slot::A * 3, 3), painted);
+    EXPECT_TRUE(composites.empty());
+}
+
+// Pictures of the real main window and about box for review and for the user
+// guide (made by "make screenshots").
+TEST_F(PanelInWindowTest, ScreenshotsOfTheMainWindowAndTheAboutBox) {
+    CVarnelDlg &dlg = openWindow();
+    const QDir folder(QCoreApplication::applicationDirPath() + "/../screenshots/windows");
+    ASSERT_TRUE(folder.mkpath("."));
+    auto shoot = [&](QWidget &window, const char *name) {
+        const QString file = folder.filePath(QLatin1String(name));
+        EXPECT_TRUE(skin::saveWindowSnapshot(window, file)) << name;
+        EXPECT_FALSE(QImage(file).isNull()) << name;
+    };
+    shoot(dlg, "main-window.png");
+    ASSERT_TRUE(dlg.clickControl(kViewSwitch));
+    chooseMode(dlg, 1);
+    for (int tick = 0; tick < 12; ++tick) dlg.parts().previewTick();
+    shoot(dlg, "main-window-lighting.png");
+    chooseMode(dlg, 20);
+    shoot(dlg, "main-window-custom.png");
+    ASSERT_TRUE(dlg.clickControl(kViewSwitch));
+    dlg.openAboutBox();
+    ASSERT_NE(dlg.aboutBox(), nullptr);
+    QApplication::processEvents();
+    shoot(*dlg.aboutBox(), "about-box.png");
 }
 
 }  // namespace

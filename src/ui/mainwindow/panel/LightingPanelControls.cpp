@@ -36,6 +36,7 @@ constexpr Caption kCaptions[] = {
     {ids::kBrushColourCaption, u"CONTROL_USERysStatic", u"Color"},
     {ids::kBaseColourCaption, u"CONTROL_USERjsStatic", u"JColor"},
     {ids::kBrushCaption, u"CONTROL_USERgjStatic", u"Tool"},
+    {ids::kNumberCaption, u"CONTROL_RGBStatic", u"RGB"},
 };
 
 struct Picture {
@@ -167,6 +168,8 @@ void LightingPanelControls::buildNumberBoxes() {
                                                          {ids::kNumberBlue, u"COLOR_B"}};
     for (const auto &[id, key] : boxes) {
         auto *box = new QLineEdit(&window_);
+        // Taken by a click only: the window never opens with the focus in a box.
+        box->setFocusPolicy(Qt::ClickFocus);
         box->setValidator(
             new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,5}")), box));
         QObject::connect(box, &QLineEdit::textChanged, box, [box](const QString &text) {

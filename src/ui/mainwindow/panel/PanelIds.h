@@ -24,6 +24,7 @@ inline constexpr int kBaseColourCaption = 1161, kBaseColour = 1162;
 inline constexpr int kBrushCaption = 1163, kBrushPaint = 1164, kBrushBase = 1165;
 inline constexpr int kUserModeSelector = 1198;
 inline constexpr int kNumberRed = 1208, kNumberGreen = 1209, kNumberBlue = 1210;
+inline constexpr int kNumberCaption = 1207;  // the label of the three number boxes
 }  // namespace ids
 
 }  // namespace panel
