@@ -14,18 +14,15 @@ set(VARNEL_APP_INSTALL_DIR "${CMAKE_INSTALL_LIBDIR}/varnel" CACHE STRING
 find_package(PkgConfig QUIET)
 if(PKG_CONFIG_FOUND)
     pkg_get_variable(varnel_udevdir udev udevdir)
-    pkg_get_variable(varnel_completionsdir bash-completion completionsdir)
 endif()
 if(NOT varnel_udevdir)
     set(varnel_udevdir /usr/lib/udev)
 endif()
 set(VARNEL_UDEV_RULES_DIR "${varnel_udevdir}/rules.d" CACHE PATH
     "udev's rules folder (absolute): udev reads no other")
-if(NOT varnel_completionsdir)
-    set(varnel_completionsdir "${CMAKE_INSTALL_FULL_DATADIR}/bash-completion/completions")
-endif()
-set(VARNEL_BASH_COMPLETION_DIR "${varnel_completionsdir}" CACHE PATH
-    "Folder of bash completions (absolute)")
+# bash-completion looks in share/bash-completion/completions of every data folder
+# (XDG_DATA_DIRS), so the completion follows the install prefix.
+set(VARNEL_BASH_COMPLETION_DIR "${CMAKE_INSTALL_DATADIR}/bash-completion/completions")
 set(VARNEL_MAN1_DIR "${CMAKE_INSTALL_MANDIR}/man1")
 
 # The programs installed into the application folder with a link on PATH; a new

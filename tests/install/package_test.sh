@@ -43,6 +43,9 @@ done
 [ -n "$rules" ] || fail "the udev rule is not in udev's rules folder"
 for file in \
     usr/bin/varnel \
+    usr/bin/varnelctl \
+    usr/share/man/man1/varnelctl.1 \
+    usr/share/bash-completion/completions/varnelctl \
     etc/xdg/autostart/varnel.desktop \
     usr/share/applications/com.tarvik.Varnel.desktop \
     usr/share/metainfo/com.tarvik.Varnel.metainfo.xml \
@@ -56,6 +59,8 @@ for file in libUsbgate.so Lang0409.ini Help/index.html Skins/Main.ini Skins/main
 done
 [ "$(readlink -f "$root/usr/bin/varnel")" = "$(readlink -f "$app/varnel")" ] ||
     fail "usr/bin/varnel does not lead to the application folder"
+[ "$(readlink -f "$root/usr/bin/varnelctl")" = "$(readlink -f "$app/varnelctl")" ] ||
+    fail "usr/bin/varnelctl does not lead to the application folder"
 if find "$root" -path '*/local/*' -o -path "$root/usr/etc*" | grep -q .; then
     fail "files under /usr/local or /usr/etc"
 fi
@@ -93,4 +98,7 @@ for _ in $(seq 1 100); do kill -0 "$varnel_pid" 2>/dev/null || break; sleep 0.1;
 if kill -0 "$varnel_pid" 2>/dev/null; then fail "/Kill did not end varnel"; fi
 wait "$varnel_pid" || fail "varnel ended with an error"
 varnel_pid=
+# The command-line tool finds the same library and language file from its place on PATH.
+"$root/usr/bin/varnelctl" info --json > "$scratch/info.json" || fail "varnelctl info failed"
+grep -q '"firmware"' "$scratch/info.json" || fail "varnelctl info: $(cat "$scratch/info.json")"
 echo "package test passed: $(basename "$deb")"

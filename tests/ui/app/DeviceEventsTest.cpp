@@ -66,7 +66,7 @@ TEST_F(DeviceEventsTest, BankToggleBurstIsShownOnlyAtItsNewestState) {
     callbackThread.join();
     ASSERT_TRUE(waitUntil([&] { return dlg.bankRelay().settled(); }));
     EXPECT_TRUE(dlg.keyboardView().shownBankB());
-    EXPECT_EQ(gKeyCaptions(), (QStringList{"B1", "B2", "B3", "B4", "B5", "", "", "", ""}));
+    EXPECT_EQ(gKeyCaptions(), (QStringList{"B1", "B2", "B3", "B4", "B5", "B6", "B7", "B8", "B9"}));
     EXPECT_NE(indicator->pictures().normal, bankALook);
     EXPECT_TRUE(dlg.keyAssignments().bankB());
     EXPECT_EQ(peek("status", 0, 2), (Bytes{0x05, 0x03}));
