@@ -28,9 +28,13 @@ bool FramedButtons::isFramed(const CPngButton &button) const {
 void FramedButtons::paint(QPainter &painter, const QRegion &region) const {
     for (const auto &button : buttons_) {
         if (!button || !region.intersects(button->geometry())) continue;
+        const QColor colour = button->frameColor();
+        for (const QRect &edge : CPngButton::frameBands(button->geometry()))
+            painter.fillRect(edge, colour);
+        if (!button->drawsCaption()) continue;
         painter.save();
         painter.translate(button->geometry().topLeft());
-        button->paintFrame(painter);
+        button->paintFrameCaption(painter);
         painter.restore();
     }
 }
