@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QRegion>
+#include <utility>
 
 #include "ui/skin/CPngButton.h"
 
@@ -16,7 +17,20 @@ void FramedButtons::setFramed(CPngButton &button, bool framed) {
         buttons_.removeAll(&button);
         button.show();
     }
-    window_.update(button.geometry());
+    repaintLater(button.geometry());
+}
+
+void FramedButtons::repaintLater(const QRect &place) {
+    // A tick reframes up to a hundred keys: their places, one by one, would make a
+    // region of hundreds of rectangles, and clipping every fill and copy of the
+    // repaint against it costs more than drawing the unchanged pixels between
+    // the keys again. They are gathered into one rectangle, asked for once.
+    if (pending_.isNull()) {
+        QMetaObject::invokeMethod(
+            &window_, [this] { window_.update(std::exchange(pending_, QRect())); },
+            Qt::QueuedConnection);
+    }
+    pending_ |= place;
 }
 
 bool FramedButtons::isFramed(const CPngButton &button) const {
