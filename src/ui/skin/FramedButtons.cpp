@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QRegion>
+#include <algorithm>
 #include <utility>
 
 #include "ui/skin/CPngButton.h"
@@ -20,17 +21,42 @@ void FramedButtons::setFramed(CPngButton &button, bool framed) {
     repaintLater(button.geometry());
 }
 
+namespace {
+
+// Whether `place` continues `run`: the same height on the same line, and no
+// more between them than half a key, where no other control fits.
+bool continuesRun(const QRect &run, const QRect &place) {
+    if (run.top() != place.top() || run.bottom() != place.bottom()) return false;
+    const int gap = std::max(place.left() - run.right(), run.left() - place.right()) - 1;
+    return gap <= place.width() / 2;
+}
+
+}  // namespace
+
 void FramedButtons::repaintLater(const QRect &place) {
     // A tick reframes up to a hundred keys: their places, one by one, would make a
-    // region of hundreds of rectangles, and clipping every fill and copy of the
-    // repaint against it costs more than drawing the unchanged pixels between
-    // the keys again. They are gathered into one rectangle, asked for once.
-    if (pending_.isNull()) {
+    // region of a hundred rectangles, and clipping every fill and copy of the
+    // repaint against it costs more than the pixels. Until the event loop runs
+    // again, neighbouring keys of a line are gathered into one rectangle (the
+    // background between them is drawn again unchanged), and all are asked for
+    // at once.
+    if (pendingRuns_.isEmpty()) {
         QMetaObject::invokeMethod(
-            &window_, [this] { window_.update(std::exchange(pending_, QRect())); },
-            Qt::QueuedConnection);
+            &window_, [this] { repaintPending(); }, Qt::QueuedConnection);
     }
-    pending_ |= place;
+    for (QRect &run : pendingRuns_) {
+        if (continuesRun(run, place)) {
+            run |= place;
+            return;
+        }
+    }
+    pendingRuns_.append(place);
+}
+
+void FramedButtons::repaintPending() {
+    QRegion runs;
+    for (const QRect &run : std::exchange(pendingRuns_, {})) runs += run;
+    window_.update(runs);
 }
 
 bool FramedButtons::isFramed(const CPngButton &button) const {

@@ -34,9 +34,10 @@ private:
     // Asks for a repaint of `place` together with every other place asked for
     // before the event loop next runs.
     void repaintLater(const QRect &place);
+    void repaintPending();
 
     QWidget &window_;
-    QRect pending_;
+    QList<QRect> pendingRuns_;
     QList<QPointer<CPngButton>> buttons_;
 };
 
