@@ -172,19 +172,28 @@ void CPngButton::drawPicture(QPainter &painter, const skin::StatePicture &pictur
 
 void CPngButton::paintFrame(QPainter &painter) const {
     drawFrame(painter);
+    paintFrameCaption(painter);
+}
+
+void CPngButton::paintFrameCaption(QPainter &painter) const {
     if (caption_.drawCaption) drawCaption(painter, captionColorOf(currentLook()));
 }
 
 void CPngButton::drawFrame(QPainter &painter) const {
+    for (const QRect &edge : frameBands(rect())) painter.fillRect(edge, frameColor_);
+}
+
+std::array<QRect, 4> CPngButton::frameBands(const QRect &area) {
     // A band of kFramePenWidth pixels along each edge, filled rather than stroked:
     // the preview reframes a hundred keys on every tick.
-    const int w = width();
-    const int h = height();
     const int band = kFramePenWidth;
-    const QRect bands[] = {QRect(0, 0, w, band), QRect(0, h - band, w, band),
-                           QRect(0, band, band, h - 2 * band),
-                           QRect(w - band, band, band, h - 2 * band)};
-    for (const QRect &edge : bands) painter.fillRect(edge, frameColor_);
+    const int x = area.x();
+    const int y = area.y();
+    const int w = area.width();
+    const int h = area.height();
+    return {QRect(x, y, w, band), QRect(x, y + h - band, w, band),
+            QRect(x, y + band, band, h - 2 * band),
+            QRect(x + w - band, y + band, band, h - 2 * band)};
 }
 
 void CPngButton::drawCaption(QPainter &painter, const QColor &color) const {

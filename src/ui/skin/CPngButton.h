@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QColor>
 #include <QPoint>
+#include <array>
 #include <functional>
 
 #include "ui/skin/CaptionStyle.h"
@@ -52,6 +53,11 @@ public:
     void setDimmedWhenDisabled(bool dimmed);
     // Draws the frame and the caption, in the button's own coordinates.
     void paintFrame(QPainter &painter) const;
+    // The caption alone as paintFrame draws it; nothing for a button without one.
+    void paintFrameCaption(QPainter &painter) const;
+    bool drawsCaption() const { return caption_.drawCaption; }
+    // The four edge bands of `area` that a frame covers.
+    static std::array<QRect, 4> frameBands(const QRect &area);
 
     Look currentLook() const;
     skin::StatePicture pictureOf(Look look) const;

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QPoint>
 #include <QPointer>
+#include <QRect>
 
 class CPngButton;
 class QPainter;
@@ -30,7 +31,13 @@ public:
     CPngButton *buttonAt(QPoint position) const;
 
 private:
+    // Asks for a repaint of `place` together with every other place asked for
+    // before the event loop next runs.
+    void repaintLater(const QRect &place);
+    void repaintPending();
+
     QWidget &window_;
+    QList<QRect> pendingRuns_;
     QList<QPointer<CPngButton>> buttons_;
 };
 

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 #include <QToolTip>
 
@@ -15,6 +16,7 @@
 #include "model/lighting/LightingModel.h"
 #include "ui/mainwindow/AboutBox.h"
 #include "ui/mainwindow/KeyboardView.h"
+#include "ui/mainwindow/WindowMessages.h"
 #include "ui/mainwindow/panel/LightingPanel.h"
 #include "ui/skin/CPngButton.h"
 #include "ui/skin/WindowSnapshot.h"
@@ -146,6 +148,32 @@ TEST_F(PanelInWindowTest, FramedKeysAreDrawnByTheWindowAndStillTakeMouseClicks) 
     QApplication::processEvents();
     EXPECT_EQ(peek("colours0", lighting::slot::A * 3, 3), painted);
     EXPECT_TRUE(composites.empty());
+}
+
+// The preview repaints only what it changed: after every tick the screen shows
+// exactly the window drawn anew, in a mode that recolours every key on each tick
+// and one that recolours a few.
+TEST_F(PanelInWindowTest, AfterEachPreviewTickTheScreenShowsTheWholeWindowDrawnAnew) {
+    CVarnelDlg &dlg = openWindow();
+    ASSERT_TRUE(dlg.clickControl(kViewSwitch));
+    auto onScreen = [&] {
+        return dlg.screen()
+            ->grabWindow(dlg.winId())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    for (int mode : {1, 14}) {
+        chooseMode(dlg, mode);
+        // The test drives the ticks, so none lands between the repaint and the look.
+        dlg.timer(mainwindow::kTimerPreview).stop();
+        for (int tick = 0; tick < 6; ++tick) {
+            dlg.parts().previewTick();
+            const QImage drawnAnew = dlg.grab().toImage().convertToFormat(QImage::Format_RGB32);
+            // The window paints at the platform's next update request.
+            EXPECT_TRUE(waitUntil([&] { return onScreen() == drawnAnew; }))
+                << "mode " << mode << ", tick " << tick;
+        }
+    }
 }
 
 // Pictures of the real main window and about box for review and for the user
