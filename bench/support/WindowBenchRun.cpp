@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "ScratchFolder.h"
+#include "SimulatorEnvironment.h"
 
 namespace benchsupport {
 
@@ -25,13 +26,7 @@ int runWindowBenchmarks(int argc, char **argv) {
     const ScratchFolder scratch;
     const fs::path &folder = scratch.path();
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    setenv("USBGATE_BACKEND", "simulator", 1);
-    setenv("USBGATE_SIM_PLUGGED", "1", 1);
-    for (const char *name :
-         {"XDG_RUNTIME_DIR", "XDG_STATE_HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"}) {
-        setenv(name, folder.c_str(), 1);
-    }
-    setenv("USBGATE_SIM_SOCKET", (folder / "sim.sock").c_str(), 1);
+    useSimulatorIn(folder);
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

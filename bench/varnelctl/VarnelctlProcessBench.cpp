@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ScratchFolder.h"
+#include "SimulatorEnvironment.h"
 #include "platform/Folders.h"
 
 extern char **environ;
@@ -65,14 +66,7 @@ BENCHMARK(BM_LightingSetUnchanged)->Unit(benchmark::kMillisecond)->Iterations(40
 
 int main(int argc, char **argv) {
     const ScratchFolder scratch;
-    const std::filesystem::path &folder = scratch.path();
-    setenv("USBGATE_BACKEND", "simulator", 1);
-    setenv("USBGATE_SIM_PLUGGED", "1", 1);
-    for (const char *name :
-         {"XDG_RUNTIME_DIR", "XDG_STATE_HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"}) {
-        setenv(name, folder.c_str(), 1);
-    }
-    setenv("USBGATE_SIM_SOCKET", (folder / "sim.sock").c_str(), 1);
+    benchsupport::useSimulatorIn(scratch.path());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
