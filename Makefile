@@ -7,7 +7,8 @@ WERROR      ?= OFF
 JOBS        ?= $(shell nproc)
 CMAKE_FLAGS  = -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVARNEL_WERROR=$(WERROR)
 
-.PHONY: all deps configure build test test-asan test-kernel run screenshots bench fuzz fuzz-smoke format clean package
+.NOTPARALLEL:
+.PHONY: all deps configure build test test-main test-asan test-kernel run screenshots bench fuzz fuzz-smoke format clean package
 
 all: build
 
@@ -23,11 +24,12 @@ build: configure
 # Every test of the full build, the core and device tests again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, a short run of every fuzz target,
 # then the kernel tests.
-test: build
+# One make run with the steps as prerequisites, so the install check, the
+# configure and the build each run once; the steps run one after another.
+test: test-main test-asan fuzz-smoke test-kernel
+
+test-main: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
-	@$(MAKE) --no-print-directory test-asan
-	@$(MAKE) --no-print-directory fuzz-smoke
-	@$(MAKE) --no-print-directory test-kernel
 
 # The hidraw backend against a real Linux kernel in a QEMU guest, where the
 # keyboard is a uhid device (scripts/kernel-tests.sh).
