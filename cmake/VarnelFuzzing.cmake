@@ -18,11 +18,12 @@ add_custom_target(fuzzers)
 set(VARNEL_FUZZ_SECONDS 3 CACHE STRING "Length in seconds of each fuzz target's smoke run")
 set(VARNEL_FUZZ_SMOKE_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/FuzzSmokeRun.cmake)
 
-# varnel_add_fuzzer(NAME name SOURCES ... LIBS ... CORPUS folder)
+# varnel_add_fuzzer(NAME name SOURCES ... LIBS ...)
 # Builds one libFuzzer target and registers its smoke run with CTest (label
-# "fuzz"): a few seconds from the checked-in seed corpus in CORPUS.
+# "fuzz"): a few seconds from the checked-in seed corpus in the calling
+# folder's corpus/.
 function(varnel_add_fuzzer)
-    cmake_parse_arguments(ARG "" "NAME;CORPUS" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "" "NAME" "SOURCES;LIBS" ${ARGN})
     add_executable(${ARG_NAME} ${ARG_SOURCES})
     target_link_libraries(${ARG_NAME} PRIVATE ${ARG_LIBS})
     target_include_directories(${ARG_NAME} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support)
@@ -31,7 +32,7 @@ function(varnel_add_fuzzer)
     add_test(NAME ${ARG_NAME}_smoke
         COMMAND ${CMAKE_COMMAND}
             -DFUZZER=$<TARGET_FILE:${ARG_NAME}>
-            -DSEEDS=${ARG_CORPUS}
+            -DSEEDS=${CMAKE_CURRENT_SOURCE_DIR}/corpus
             -DWORK=${CMAKE_CURRENT_BINARY_DIR}/${ARG_NAME}-run
             -DSECONDS=${VARNEL_FUZZ_SECONDS}
             -P ${VARNEL_FUZZ_SMOKE_SCRIPT})

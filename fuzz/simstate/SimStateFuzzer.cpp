@@ -16,30 +16,17 @@ namespace {
 
 using usbgate::sim::DeviceMemory;
 
-// FNV-1a, the check sum the file ends with.
-std::uint32_t checkSumOf(std::span<const std::uint8_t> bytes) {
-    std::uint32_t hash = 2166136261u;
-    for (std::uint8_t byte : bytes) hash = (hash ^ byte) * 16777619u;
-    return hash;
-}
-
 std::vector<std::uint8_t> resealed(std::span<const std::uint8_t> file) {
     std::vector<std::uint8_t> bytes(file.begin(), file.end() - 4);
-    const std::uint32_t sum = checkSumOf(bytes);
-    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(sum >> (8 * i)));
+    usbgate::sim::sealState(bytes);
     return bytes;
-}
-
-bool sameMemory(const DeviceMemory &a, const DeviceMemory &b) {
-    return a.info == b.info && a.params == b.params && a.pages == b.pages && a.macro == b.macro &&
-           a.colours == b.colours && a.status == b.status;
 }
 
 void checkLoaded(const DeviceMemory &memory) {
     if (memory.macro.size() != memory.macroCapacity()) __builtin_trap();
     DeviceMemory again = usbgate::sim::factoryMemory();
     if (!usbgate::sim::decodeState(usbgate::sim::encodeState(memory), again)) __builtin_trap();
-    if (!sameMemory(memory, again)) __builtin_trap();
+    if (memory != again) __builtin_trap();
     // Outside the macro area the dump has a fixed number of lines; inside, at
     // most one per four bytes.
     const std::string dump = usbgate::sim::dumpMemory(memory);
@@ -52,7 +39,7 @@ void load(std::span<const std::uint8_t> file) {
     const DeviceMemory before = memory;
     if (usbgate::sim::decodeState(file, memory)) {
         checkLoaded(memory);
-    } else if (!sameMemory(memory, before)) {
+    } else if (memory != before) {
         __builtin_trap();
     }
 }

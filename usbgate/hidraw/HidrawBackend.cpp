@@ -87,15 +87,16 @@ void HidrawBackend::addNode(const NodeInfo &node) {
     std::vector<CollectionReports> collections = parseReportDescriptor(identity->descriptor);
     if (collections.empty()) return;
     int fd = source_->open(node.devnode);
+    const bool denied = fd == -EACCES || fd == -EPERM;
     {
         std::lock_guard lock(mutex_);
-        if (fd == -EACCES || fd == -EPERM) {
+        if (denied) {
             denied_.insert(node.syspath);
         } else {
             denied_.erase(node.syspath);
         }
     }
-    if (fd == -EACCES || fd == -EPERM) {
+    if (denied) {
         diagnose(Level::Error, "the keyboard's node %s exists but cannot be opened (%s): %s",
                  node.devnode.c_str(), std::strerror(-fd), kUdevRuleHint);
         return;
@@ -111,12 +112,8 @@ void HidrawBackend::addNode(const NodeInfo &node) {
             if (sink_) sink_->onReport(collection, bytes, length);
         },
         [this] { announceCountChange(); });
-    std::shared_ptr<HidrawNode> replaced;
-    {
-        std::lock_guard lock(mutex_);
-        replaced = std::exchange(nodes_[node.syspath], std::move(opened));
-    }
-    // A node of the same name left over from before is closed outside the lock.
+    std::lock_guard lock(mutex_);
+    nodes_.emplace(node.syspath, std::move(opened));
 }
 
 void HidrawBackend::removeNode(const std::string &syspath) {

@@ -40,6 +40,7 @@ struct DeviceMemory {
     std::array<uint8_t, kColoursSize> colours{};
     std::array<uint8_t, kStatusSize> status{};
 
+    bool operator==(const DeviceMemory &) const = default;
     uint16_t firmware() const;
     void setFirmware(uint16_t version);
     size_t macroCapacity() const;

@@ -137,8 +137,9 @@ bool SimulatorBackend::getStatus(Collection collection, std::vector<uint8_t> &by
     return true;
 }
 
-void SimulatorBackend::setPlugged(bool plugged) {
+void SimulatorBackend::setPlugged(bool plugged, bool denied) {
     std::lock_guard lock(mutex_);
+    denied_ = denied;
     if (!plugged) leaving_ = false;
     if (plugged_ == plugged) return;
     plugged_ = plugged;
@@ -147,25 +148,13 @@ void SimulatorBackend::setPlugged(bool plugged) {
 }
 
 void SimulatorBackend::plug() {
-    {
-        std::lock_guard lock(mutex_);
-        denied_ = false;
-    }
     setPlugged(true);
 }
 void SimulatorBackend::unplug() {
-    {
-        std::lock_guard lock(mutex_);
-        denied_ = false;
-    }
     setPlugged(false);
 }
 void SimulatorBackend::plugDenied() {
-    {
-        std::lock_guard lock(mutex_);
-        denied_ = true;
-    }
-    setPlugged(false);
+    setPlugged(false, true);
 }
 
 bool SimulatorBackend::sendEvent(uint16_t code) {

@@ -64,7 +64,8 @@ public:
     void resetStats();
 
 private:
-    void setPlugged(bool plugged);
+    // `denied`: a keyboard is there but this user may not open it.
+    void setPlugged(bool plugged, bool denied = false);
     void deliverAnswer(const AnswerFate &fate, const Report &answer);
     void persistLocked();
 

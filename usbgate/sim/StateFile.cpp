@@ -98,8 +98,12 @@ std::vector<uint8_t> encodeState(const DeviceMemory &memory) {
     putSection(out, "macro", memory.macro);
     putSection(out, "colours", memory.colours);
     putSection(out, "status", memory.status);
-    putU32(out, fnv1a(out));
+    sealState(out);
     return out;
+}
+
+void sealState(std::vector<uint8_t> &bytes) {
+    putU32(bytes, fnv1a(bytes));
 }
 
 bool decodeState(std::span<const uint8_t> file, DeviceMemory &memory) {

@@ -15,6 +15,8 @@ std::string defaultStatePath();
 
 // The file's bytes: a mark, one named section per region and a check sum.
 std::vector<uint8_t> encodeState(const DeviceMemory &memory);
+// Ends a file's bytes with the check sum of all before it, as encodeState does.
+void sealState(std::vector<uint8_t> &bytes);
 // Reads a file's bytes into `memory`; false, leaving `memory` unchanged, when
 // they are damaged or disagree with themselves.
 bool decodeState(std::span<const uint8_t> file, DeviceMemory &memory);
