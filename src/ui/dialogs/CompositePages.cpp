@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "model/KeyAssignmentModel.h"
+#include "model/KeyButtonHint.h"
 #include "model/KeyButtons.h"
 #include "model/KeyConversions.h"
 #include "model/ProfileBlock.h"
@@ -141,19 +142,13 @@ void CompositePages::startOnScreenKeyboard() {
 }
 
 QString CompositePages::targetKeyName(int languageIndex) const {
+    std::u16string name = model::keyButtonBaseName(
+        targetButton_, skin::textLookupFor([languageIndex] { return languageIndex; }));
     if (const auto position = model::extraKeyButtonPosition(targetButton_)) {
         const bool bankB = model::recordIndexForButton(targetButton_, true) == targetIndex_;
-        return QStringLiteral("G%1 (%2)")
-            .arg(*position + 1)
-            .arg(QString::fromStdU16String(model::extraKeyCaption(*position, bankB)));
+        name += u" (" + model::extraKeyCaption(*position, bankB) + u")";
     }
-    for (const model::KeyButton &key : model::kKeyButtons) {
-        if (key.controlId != targetButton_) continue;
-        const model::TextLookup lookup =
-            skin::textLookupFor([languageIndex] { return languageIndex; });
-        return QString::fromStdU16String(model::keyDisplayName(key.keyCode, lookup));
-    }
-    return {};
+    return QString::fromStdU16String(name);
 }
 
 bool CompositePages::mouseMode() const {

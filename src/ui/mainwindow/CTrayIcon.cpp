@@ -15,16 +15,16 @@ constexpr MenuItem kItems[] = {{CTrayIcon::kMenuOpen, "MENU_11"},
                                {CTrayIcon::kMenuAbout, "MENU_22"},
                                {CTrayIcon::kMenuExit, "MENU_33"}};
 
+// Empty: the platform's own answer.
 std::function<bool()> &hostProbe() {
-    static std::function<bool()> probe = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
+    static std::function<bool()> probe;
     return probe;
 }
 
 }  // namespace
 
 void CTrayIcon::setHostProbe(std::function<bool()> probe) {
-    hostProbe() =
-        probe ? std::move(probe) : [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
+    hostProbe() = std::move(probe);
 }
 
 CTrayIcon::CTrayIcon(const QString &skinFolder, std::function<void(int)> onCommand,
@@ -66,7 +66,8 @@ QRect CTrayIcon::geometry() const {
 }
 
 bool CTrayIcon::isReachable() const {
-    return added_ && hostProbe()();
+    const auto &probe = hostProbe();
+    return added_ && (probe ? probe() : QSystemTrayIcon::isSystemTrayAvailable());
 }
 
 void CTrayIcon::remove() {

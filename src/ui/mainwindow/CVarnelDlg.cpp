@@ -13,6 +13,7 @@
 #include "devicelink/DeviceCommands.h"
 #include "devicelink/DeviceResult.h"
 #include "devicelink/ReportTransport.h"
+#include "devicelink/SharedUsbgate.h"
 #include "model/DeviceImage.h"
 #include "model/KeyButtons.h"
 #include "model/ProfileFile.h"
@@ -32,7 +33,6 @@
 #include "ui/mainwindow/PartsWiring.h"
 #include "ui/mainwindow/ProductVersion.h"
 #include "ui/mainwindow/ProfileCommands.h"
-#include "ui/mainwindow/SharedUsbgate.h"
 #include "ui/mainwindow/StartupFailure.h"
 #include "ui/mainwindow/WindowMessages.h"
 #include "ui/skin/CPngButton.h"
@@ -202,7 +202,7 @@ void CVarnelDlg::onInitDialog() {
 
 void CVarnelDlg::bindDevice() {
     std::string detail;
-    library_ = sharedUsbgate(detail);
+    library_ = devicelink::sharedUsbgate(detail);
     if (!library_)
         exitForStartupFailure(QStringLiteral("cannot start the device library: ") +
                               QString::fromStdString(detail));
@@ -365,12 +365,7 @@ void CVarnelDlg::prepareUserFolder() {
 
 void CVarnelDlg::reloadFromKeyboard() {
     profiles_->reloadFromKeyboard(false);
-    const int profile = profiles_->currentProfile();
-    lighting_->setCurrentProfile(profile);
-    showSelectedProfileButton(profile);
-    lighting_->reloadAllLighting();
-    refreshLightingViews();
-    profiles_->refreshProfileLabel();
+    showReloadedProfile(true);
 }
 
 // Another process (varnelctl) changed the profile data file, the keyboard's
@@ -378,10 +373,20 @@ void CVarnelDlg::reloadFromKeyboard() {
 void CVarnelDlg::reloadChangedElsewhere() {
     commands_->forgetActiveProfile();
     profiles_->reloadFromFile();
+    showReloadedProfile(false);
+}
+
+// The reloaded current profile with its lighting: of all three profiles, or of
+// the current one only.
+void CVarnelDlg::showReloadedProfile(bool allLighting) {
     const int profile = profiles_->currentProfile();
     lighting_->setCurrentProfile(profile);
     showSelectedProfileButton(profile);
-    lighting_->reloadLighting();
+    if (allLighting) {
+        lighting_->reloadAllLighting();
+    } else {
+        lighting_->reloadLighting();
+    }
     refreshLightingViews();
     profiles_->refreshProfileLabel();
 }

@@ -169,6 +169,7 @@ private:
     void versionCheck();
     void reloadFromKeyboard();
     void reloadChangedElsewhere();
+    void showReloadedProfile(bool allLighting);
     void deviceGone();
     void bankChanged(bool bankB);
     void closeChildWindows();

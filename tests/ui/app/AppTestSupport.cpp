@@ -9,7 +9,7 @@
 #include "settings/AppPaths.h"
 #include "settings/UserPaths.h"
 #include "ui/mainwindow/CTrayIcon.h"
-#include "ui/mainwindow/SharedUsbgate.h"
+#include "devicelink/SharedUsbgate.h"
 #include "ui/skin/layout/LanguageText.h"
 
 namespace apptest {
@@ -33,7 +33,7 @@ public:
         application_ = std::make_unique<QApplication>(argc_, argv_);
         // The simulator listens on its control socket once the library is bound.
         std::string detail;
-        ASSERT_NE(mainwindow::sharedUsbgate(detail), nullptr) << detail;
+        ASSERT_NE(devicelink::sharedUsbgate(detail), nullptr) << detail;
     }
     void TearDown() override {
         control_.reset();

@@ -10,7 +10,7 @@
 #include "devicelink/FourCharCode.h"
 #include "devicelink/UsbgateLibrary.h"
 #include "ui/mainwindow/CTrayIcon.h"
-#include "ui/mainwindow/SharedUsbgate.h"
+#include "devicelink/SharedUsbgate.h"
 
 namespace apptest {
 namespace {
@@ -25,7 +25,7 @@ class NotificationCounter {
 public:
     NotificationCounter() {
         std::string detail;
-        library_ = mainwindow::sharedUsbgate(detail);
+        library_ = devicelink::sharedUsbgate(detail);
         if (library_ == nullptr) return;
         library_->asyncRead(devicelink::kCommandUnit, &NotificationCounter::onData,
                             devicelink::fourCharCode("BRST"), &requestId_);

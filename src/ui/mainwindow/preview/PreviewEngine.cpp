@@ -1,6 +1,7 @@
 #include "PreviewEngine.h"
 
 #include "PreviewTables.h"
+#include "model/lighting/KeyColourTable.h"
 
 namespace preview {
 namespace {
@@ -120,8 +121,7 @@ void PreviewEngine::paintRow(int row, Colour colour) {
 
 // The 104 key buttons, Fn and the G keys' shared slot: every key mode 20 colours.
 void PreviewEngine::showPlain() {
-    for (std::uint8_t slot : lighting::paintableSlots()) frame_[slot] = {KeyLook::Kind::Plain, 0};
-    frame_[lighting::slot::GKeys] = {KeyLook::Kind::Plain, 0};
+    lighting::forEachColouredSlot([this](int slot) { frame_[slot] = {KeyLook::Kind::Plain, 0}; });
 }
 
 void PreviewEngine::stepWave(const lighting::LightingState &state) {
