@@ -60,7 +60,7 @@ CVarnelApp::~CVarnelApp() {
     window_.reset();
 }
 
-CVarnelApp::Claim CVarnelApp::claimInstance(const char *command) {
+CVarnelApp::Claim CVarnelApp::claimInstance(std::string_view command) {
     const auto started = std::chrono::steady_clock::now();
     bool saidWaiting = false;
     const auto firstLives = [this] {
@@ -109,7 +109,7 @@ int CVarnelApp::run(const QStringList &arguments) {
     const CommandLine line = parseCommandLine(arguments);
     folder_ = platform::runtimeFolder();
     // "/Kill" ends the running instance and this process; without one, start normally.
-    switch (claimInstance(line.kill ? app::kKillCommand.data() : app::kOpenCommand.data())) {
+    switch (claimInstance(line.kill ? app::kKillCommand : app::kOpenCommand)) {
         case Claim::HandedOver:
             return 0;
         case Claim::NoPrivateFolder:

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <filesystem>
 #include <memory>
+#include <string_view>
 
 #include "settings/AppPaths.h"
 #include "settings/InstanceChannel.h"
@@ -43,7 +44,7 @@ private:
 
     // Takes the instance lock, or hands the command to the instance that holds it
     // and waits for as long as that instance lives. Never a second instance.
-    Claim claimInstance(const char *command);
+    Claim claimInstance(std::string_view command);
     void startCompanion();
     void listenForOtherInstances();
 

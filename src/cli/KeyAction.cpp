@@ -23,14 +23,6 @@ std::optional<std::uint32_t> mediaIndexByName(std::string_view name) {
     return std::nullopt;
 }
 
-const model::MacroRecord *macroByName(const std::vector<model::MacroRecord> &macros,
-                                      std::string_view name) {
-    for (const model::MacroRecord &macro : macros) {
-        if (utf8(macro.nameView()) == name) return &macro;
-    }
-    return nullptr;
-}
-
 const model::MacroRecord *macroById(const std::vector<model::MacroRecord> &macros,
                                     std::uint32_t id) {
     for (const model::MacroRecord &macro : macros) {
@@ -49,11 +41,8 @@ KeyAction action(std::uint16_t kind, std::uint32_t value = 0, std::u16string tex
 }
 
 KeyAction macroAction(std::string_view name, const std::vector<model::MacroRecord> &macros) {
-    const model::MacroRecord *macro = macroByName(macros, name);
-    if (!macro)
-        refuse("no macro is named \"" + std::string(name) +
-               "\"; 'varnelctl macros list' shows the macros");
-    return action(model::kKindMacro, macro->id, {}, macro->cycles);
+    const model::MacroRecord &macro = macroNamed(macros, name);
+    return action(model::kKindMacro, macro.id, {}, macro.cycles);
 }
 
 KeyAction functionAction(std::string_view number) {
@@ -80,6 +69,15 @@ KeyAction nameAction(std::string_view name) {
 
 std::string kindName(std::uint16_t kind) {
     return kind < kKindNames.size() ? std::string(kKindNames[kind]) : "unknown";
+}
+
+const model::MacroRecord &macroNamed(const std::vector<model::MacroRecord> &macros,
+                                     std::string_view name) {
+    for (const model::MacroRecord &macro : macros) {
+        if (utf8(macro.nameView()) == name) return macro;
+    }
+    fail(ExitCode::Usage, "no macro is named \"" + std::string(name) +
+                              "\"; 'varnelctl macros list' shows the macros");
 }
 
 KeyAction parseKeyAction(std::string_view text, const std::vector<model::MacroRecord> &macros) {

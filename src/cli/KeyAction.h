@@ -20,6 +20,10 @@ struct KeyAction {
     std::uint8_t macroCycles = 0;  // of the macro a macro action plays
 };
 
+// The macro of that name; fails with a usage error naming the list command.
+const model::MacroRecord &macroNamed(const std::vector<model::MacroRecord> &macros,
+                                     std::string_view name);
+
 // Fails with a usage error that says what is wrong.
 KeyAction parseKeyAction(std::string_view text, const std::vector<model::MacroRecord> &macros);
 

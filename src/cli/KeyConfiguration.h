@@ -34,9 +34,6 @@ public:
     // Sends the key pages of these profiles and the macro area, as Apply does.
     void upload(const std::vector<int> &profiles);
 
-    model::ProfileStore &store() { return working_; }
-    const std::filesystem::path &dataFile() const { return dataFile_; }
-
 private:
     model::DeviceImageTransfer &transfer();
     static void prepareUserFolder();

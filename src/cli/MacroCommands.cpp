@@ -5,6 +5,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/ExitCode.h"
+#include "cli/KeyAction.h"
 #include "cli/KeyConfiguration.h"
 #include "cli/KeyNames.h"
 #include "cli/MacroText.h"
@@ -50,11 +51,7 @@ public:
 
     const std::vector<model::MacroRecord> &list() const { return store_.macros; }
     const model::MacroRecord &named(const std::string &name) const {
-        for (const model::MacroRecord &macro : store_.macros) {
-            if (utf8(macro.nameView()) == name) return macro;
-        }
-        fail(ExitCode::Usage,
-             "no macro is named \"" + name + "\"; 'varnelctl macros list' shows the macros");
+        return macroNamed(store_.macros, name);
     }
 
 private:

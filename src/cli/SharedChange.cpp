@@ -29,7 +29,7 @@ std::unique_ptr<platform::InstanceLock> takeFilesLock() {
 }
 
 bool windowRuns() {
-    return platform::InstanceLock(platform::runtimeFolder(), app::kInstanceName).heldElsewhere();
+    return platform::InstanceLock::heldByAnother(platform::runtimeFolder(), app::kInstanceName);
 }
 
 bool tellWindow() {

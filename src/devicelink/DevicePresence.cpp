@@ -132,7 +132,7 @@ bool DevicePresence::runChangeSteps(std::uint32_t count) {
 
 bool DevicePresence::bankB() const {
     std::lock_guard lock(statusMutex_);
-    return (status_[1] & 1) != 0;
+    return isBankB(status_);
 }
 
 std::int32_t DevicePresence::writeBankStatus() {
@@ -151,7 +151,7 @@ void DevicePresence::handleDeviceEvent(std::uint16_t code) {
             {
                 std::lock_guard lock(statusMutex_);
                 status_[1] ^= 1;
-                nowB = (status_[1] & 1) != 0;
+                nowB = isBankB(status_);
             }
             writeBankStatus();
             window_.postBankChanged(nowB);

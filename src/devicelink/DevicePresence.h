@@ -20,6 +20,7 @@
 
 #include "devicelink/DeviceCommands.h"
 #include "devicelink/DeviceEventListener.h"
+#include "devicelink/StatusBytes.h"
 
 namespace devicelink {
 
@@ -35,7 +36,7 @@ inline constexpr std::uint16_t kEventIconNormal = 0x1810;
 inline constexpr std::uint16_t kEventIconHighlight = 0x1811;
 
 // The status bytes the keyboard is first given: bank A.
-inline constexpr std::array<std::uint8_t, 2> kInitialStatusBytes{0x05, 0x02};
+inline constexpr StatusBytes kInitialStatusBytes{0x05, 0x02};
 
 // What device presence needs from the main window. "send" calls block until
 // the user-interface thread has run them (or the window has shut down);
@@ -123,7 +124,7 @@ private:
     std::atomic<bool> iconWorkerBusy_{false};
 
     mutable std::mutex statusMutex_;
-    std::array<std::uint8_t, 2> status_ = kInitialStatusBytes;
+    StatusBytes status_ = kInitialStatusBytes;
     std::uint32_t statusRequestId_ = 0;
 
     std::mutex workersMutex_;

@@ -42,8 +42,9 @@ std::optional<int> parseLeadingInt(std::u16string_view text) {
     return static_cast<int>(value);
 }
 
-}  // namespace
-
+// The text a read gives for a value as it is stored in the file (trimmed UTF-8):
+// one matching pair of double or single quotes around the whole value is taken
+// off, and the blanks inside the quotes stay.
 std::u16string iniValueText(std::string_view stored) {
     std::u16string text = fromUtf8(stored);
     if (text.size() >= 2 && (text.front() == u'"' || text.front() == u'\'') &&
@@ -52,6 +53,8 @@ std::u16string iniValueText(std::string_view stored) {
     }
     return text;
 }
+
+}  // namespace
 
 std::u16string readIniString(const std::filesystem::path &file, std::u16string_view section,
                              std::u16string_view key, std::u16string_view fallback,

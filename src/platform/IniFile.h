@@ -24,11 +24,6 @@ std::u16string readIniString(const std::filesystem::path &file, std::u16string_v
                              std::u16string_view key, std::u16string_view fallback,
                              std::size_t bufferSize = kIniShortBuffer);
 
-// The text a read gives for a value as it is stored in the file (trimmed UTF-8):
-// one matching pair of double or single quotes around the whole value is taken
-// off, and the blanks inside the quotes stay.
-std::u16string iniValueText(std::string_view stored);
-
 // The same read from a document already loaded, for several values of one file
 // read from one loading of it.
 std::u16string readIniString(const IniDocument &document, std::u16string_view section,

@@ -10,6 +10,11 @@ namespace {
 
 constexpr std::size_t kMaxNameLength = 250;  // NAME_MAX minus the "sem." prefix
 
+// A name of one part: no folder separator, never empty.
+bool validName(const std::string &name) {
+    return !name.empty() && name.find('/') == std::string::npos;
+}
+
 }  // namespace
 
 NamedEventSet::~NamedEventSet() {
@@ -27,7 +32,7 @@ std::vector<std::string> NamedEventSet::systemNames() const {
 }
 
 bool NamedEventSet::create(const std::string &name) {
-    if (name.empty() || name.find('/') != std::string::npos) return false;
+    if (!validName(name)) return false;
     const auto fullName = systemName(name);
     if (fullName.size() > kMaxNameLength) return false;
     bool created = true;
@@ -42,7 +47,7 @@ bool NamedEventSet::create(const std::string &name) {
 }
 
 bool NamedEventSet::removeLeftover(const std::string &name) {
-    if (name.empty() || name.find('/') != std::string::npos) return false;
+    if (!validName(name)) return false;
     return ::sem_unlink(systemName(name).c_str()) == 0;
 }
 
