@@ -75,7 +75,7 @@ mount -t devtmpfs devtmpfs /dev
 mount -t tmpfs tmpfs /run
 mount -t tmpfs tmpfs /tmp
 echo "guest: booted after \$(cut -d' ' -f1 /proc/uptime) s"
-for module in hid uhid hid-generic; do
+for module in ${modules[*]}; do
     insmod /modules/\$module.ko || echo "guest: insmod \$module failed"
 done
 /usr/lib/systemd/systemd-udevd --daemon || echo "guest: systemd-udevd did not start"

@@ -33,14 +33,13 @@ void DevicePresence::waitIdle() {
     workersIdle_.wait(lock, [this] { return runningWorkers_ == 0; });
 }
 
-void DevicePresence::runWorker(void (DevicePresence::*work)(std::uint32_t),
-                               std::uint32_t argument) {
+void DevicePresence::runWorker(std::function<void()> work) {
     {
         std::lock_guard lock(workersMutex_);
         ++runningWorkers_;
     }
-    std::thread([this, work, argument] {
-        (this->*work)(argument);
+    std::thread([this, work = std::move(work)] {
+        work();
         std::lock_guard lock(workersMutex_);
         --runningWorkers_;
         workersIdle_.notify_all();
@@ -54,11 +53,11 @@ void DevicePresence::startDeviceCountHandling(std::uint32_t count) {
         newestCount_ = count;
         if (std::exchange(presenceThreadRuns_, true)) return;
     }
-    runWorker(&DevicePresence::handleNewestCounts, 0);
+    runWorker([this] { handleNewestCounts(); });
 }
 
 // The presence thread: handles the newest count until none is waiting.
-void DevicePresence::handleNewestCounts(std::uint32_t) {
+void DevicePresence::handleNewestCounts() {
     for (;;) {
         std::uint32_t count = 0;
         bool changedMeanwhile = false;
@@ -161,10 +160,10 @@ void DevicePresence::handleDeviceEvent(std::uint16_t code) {
             window_.postLightingReadBack();
             break;
         case kEventIconNormal:
-            runWorker(&DevicePresence::iconWorker, 0);
+            runWorker([this] { iconWorker(0); });
             break;
         case kEventIconHighlight:
-            runWorker(&DevicePresence::iconWorker, kTrayIconKeyboardEvent);
+            runWorker([this] { iconWorker(kTrayIconKeyboardEvent); });
             break;
         default:
             break;  // 0x1801..0x1804 and unknown codes change nothing

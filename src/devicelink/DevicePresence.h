@@ -15,6 +15,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <optional>
 
@@ -101,9 +102,9 @@ public:
     void waitIdle();
 
 private:
-    void runWorker(void (DevicePresence::*work)(std::uint32_t), std::uint32_t argument);
+    void runWorker(std::function<void()> work);
     void iconWorker(std::uint32_t iconId);
-    void handleNewestCounts(std::uint32_t unused);
+    void handleNewestCounts();
     bool runChangeSteps(std::uint32_t count);
     bool superseded() const;
     bool waitForReadyWindow();

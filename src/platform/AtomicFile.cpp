@@ -8,8 +8,10 @@
 #include <atomic>
 #include <cerrno>
 #include <mutex>
+#include <optional>
 #include <random>
-#include <regex>
+#include <string>
+#include <string_view>
 
 namespace platform {
 namespace {
@@ -29,11 +31,14 @@ std::filesystem::path resolveLinks(const std::filesystem::path &file) {
     return error ? file : target;
 }
 
+// Temporary files are named after the file they replace, this marker, and three numbers.
+constexpr std::string_view kTemporaryMarker = ".tmp.";
+
 // A name no other writer uses: pid, a counter and a random number.
 std::filesystem::path temporaryNameFor(const std::filesystem::path &file) {
     static std::atomic<unsigned> counter{0};
     thread_local std::mt19937 random{std::random_device{}()};
-    const auto suffix = ".tmp." + std::to_string(getpid()) + "." +
+    const auto suffix = std::string(kTemporaryMarker) + std::to_string(getpid()) + "." +
                         std::to_string(counter.fetch_add(1)) + "." + std::to_string(random());
     auto name = file;
     name += suffix;
@@ -60,32 +65,48 @@ void syncFolder(const std::filesystem::path &folder) {
 // A file that may not be written in place must not be replaced either: the rename
 // only needs the folder's permission, so the file's own mode is checked here. A
 // file with no write bit at all counts as read-only for every user, root included.
-bool isReadOnly(const std::filesystem::path &target) {
+bool isReadOnly(const std::filesystem::path &target, mode_t mode) {
+    return (mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0;
+}
+
+// The mode of the file a write replaces; nothing for a new file.
+std::optional<mode_t> existingMode(const std::filesystem::path &target) {
     struct stat existing {};
-    if (::stat(target.c_str(), &existing) != 0) return false;
-    return (existing.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0;
+    if (::stat(target.c_str(), &existing) != 0) return std::nullopt;
+    return existing.st_mode;
 }
 
 // Writes the temporary file; it takes the permission bits of the file it replaces,
 // or the default bits under the process umask for a new file.
-bool writeTemporary(const std::filesystem::path &temporary, const std::filesystem::path &target,
+bool writeTemporary(const std::filesystem::path &temporary, std::optional<mode_t> replacedMode,
                     std::string_view contents) {
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) return false;
-    struct stat existing {};
-    bool ok = true;
-    if (::stat(target.c_str(), &existing) == 0) ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
+    bool ok = !replacedMode || ::fchmod(fd, *replacedMode & 07777) == 0;
     ok = ok && writeAll(fd, contents) && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
     return ok;
 }
 
+bool allDigits(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
 // The writer's process id when the name is one of temporaryNameFor's, else 0.
-pid_t writerOfTemporary(const std::string &name) {
-    static const std::regex pattern(R"(.+\.tmp\.([0-9]{1,9})\.[0-9]+\.[0-9]+)");
-    std::smatch match;
-    if (!std::regex_match(name, match, pattern)) return 0;
-    return static_cast<pid_t>(std::stol(match[1].str()));
+pid_t writerOfTemporary(std::string_view name) {
+    const auto marker = name.rfind(kTemporaryMarker);
+    if (marker == std::string_view::npos || marker == 0) return 0;
+    const std::string_view numbers = name.substr(marker + kTemporaryMarker.size());
+    const auto firstDot = numbers.find('.');
+    const auto secondDot = numbers.find('.', firstDot == std::string_view::npos ? 0 : firstDot + 1);
+    if (secondDot == std::string_view::npos) return 0;
+    const std::string_view pid = numbers.substr(0, firstDot);
+    if (pid.size() > 9 || !allDigits(pid) ||
+        !allDigits(numbers.substr(firstDot + 1, secondDot - firstDot - 1)) ||
+        !allDigits(numbers.substr(secondDot + 1))) {
+        return 0;
+    }
+    return static_cast<pid_t>(std::stol(std::string(pid)));
 }
 
 bool processRuns(pid_t pid) {
@@ -124,9 +145,10 @@ std::optional<std::string> readWholeFile(const std::filesystem::path &file) {
 
 bool writeFileAtomically(const std::filesystem::path &file, std::string_view contents) {
     const auto target = resolveLinks(file);
-    if (isReadOnly(target)) return false;
+    const std::optional<mode_t> replacedMode = existingMode(target);
+    if (replacedMode && isReadOnly(target, *replacedMode)) return false;
     const auto temporary = temporaryNameFor(target);
-    if (!writeTemporary(temporary, target, contents) || !passCheckpoint(temporary) ||
+    if (!writeTemporary(temporary, replacedMode, contents) || !passCheckpoint(temporary) ||
         ::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;
