@@ -3,7 +3,7 @@
 // without their data and detail records, some while an exchange waits for its
 // answer. The listener hears exactly the counts and event codes sent; the
 // exchange ends answered or without an answer, keeps no more of an answer than
-// its buffer holds, and an answer it takes carries its request's command code.
+// its buffer holds, and an answer it takes echoes its request's code and offset.
 //
 // Input: the request's command code, then records, each a selector byte (bits
 // 0..1 kind, 2..3 tag, 4 no detail record, 5 no data, 6 last record of a group,
@@ -127,13 +127,21 @@ constexpr devicelink::ExchangeTiming kNoWaits{
     std::chrono::milliseconds(0), std::chrono::milliseconds(0), std::chrono::milliseconds(0),
     std::chrono::milliseconds(0), 3};
 
-void checkExchange(std::int32_t result, std::uint32_t received, std::uint8_t code,
+// An answer taken is a whole report: it fills the caller's buffer at least as
+// far as a report reaches, never beyond the buffer's end, and echoes the
+// request's code and offset bytes as far as the buffer reaches.
+void checkExchange(std::int32_t result, std::uint32_t received, const devicelink::Report &request,
                    std::span<const std::uint8_t> answer) {
     if (result != 1 && result != -2) __builtin_trap();
-    if (received > answer.size()) __builtin_trap();
-    if (result != 1 && received != 0) __builtin_trap();
-    if (result == 1 && (received <= devicelink::kCodeByte || answer[devicelink::kCodeByte] != code))
+    if (result != 1) {
+        if (received != 0) __builtin_trap();
+        return;
+    }
+    if (received > answer.size() || received < std::min(answer.size(), devicelink::kReportSize))
         __builtin_trap();
+    const std::size_t echoEnd = std::min<std::size_t>(received, devicelink::kCodeByte + 4);
+    for (std::size_t i = devicelink::kCodeByte; i < echoEnd; ++i)
+        if (answer[i] != request[i]) __builtin_trap();
 }
 
 }  // namespace
@@ -153,7 +161,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::vector<std::uint8_t> answer(data[1] % 80);  // callers keep from 0 to 64 bytes
     std::uint32_t received = 0;
     const std::int32_t result = transport.exchangeReport(request, answer, received);
-    checkExchange(result, received, data[0], answer);
+    checkExchange(result, received, request, answer);
     while (stream.deliverGroup()) {
     }
 
