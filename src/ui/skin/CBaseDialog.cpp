@@ -1,14 +1,19 @@
 #include "ui/skin/CBaseDialog.h"
 
 #include <QAbstractButton>
+#include <QBackingStore>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QWindow>
+#include <utility>
 
 #include "platform/IniFile.h"
 #include "ui/skin/AppStyle.h"
 #include "ui/skin/CPngButton.h"
+#include "ui/skin/FrameBandFill.h"
 #include "ui/skin/SkinPath.h"
 #include "ui/skin/SkinPicture.h"
 #include "ui/skin/SkinPlacement.h"
@@ -130,8 +135,46 @@ void CBaseDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
 }
 
+QImage *CBaseDialog::keptPicture() const {
+    if (drawsOwnShape_ || !isWindow()) return nullptr;
+    QBackingStore *store = backingStore();
+    QPaintDevice *device = store ? store->paintDevice() : nullptr;
+    QPoint offset;
+    if (!device || device->devType() != QInternal::Image || redirected(&offset) != device ||
+        !offset.isNull())
+        return nullptr;
+    auto *picture = static_cast<QImage *>(device);
+    const bool plain = picture->devicePixelRatio() == 1.0 && !picture->hasAlphaChannel();
+    return plain && skin::takesDirectBands(*picture) ? picture : nullptr;
+}
+
+std::size_t CBaseDialog::controlsLayout() const {
+    std::size_t digest = 0;
+    for (const QObject *child : children()) {
+        if (!child->isWidgetType()) continue;
+        const auto *control = static_cast<const QWidget *>(child);
+        const QRect place = control->geometry();
+        digest = qHashMulti(digest, control, place.x(), place.y(), place.width(), place.height(),
+                            control->isVisibleTo(this));
+    }
+    return digest;
+}
+
 void CBaseDialog::paintEvent(QPaintEvent *event) {
     if (background_.isNull()) return;
+    // A tick of the preview that only recoloured frames: everything else in the
+    // places it asked for is already on the window.
+    const bool recolouredOnly = framed_.onlyRecoloured(event->region());
+    const std::size_t layout = std::exchange(paintedControlsLayout_, controlsLayout());
+    QImage *kept = recolouredOnly && layout == paintedControlsLayout_ ? keptPicture() : nullptr;
+    if (kept) {
+        const QList<const CPngButton *> whole = framed_.paintRecoloured(*kept, event->region());
+        if (whole.isEmpty()) return;
+        QPainter painter(this);
+        for (const CPngButton *button : whole)
+            skin::FramedButtons::paintWhole(painter, *button, background_);
+        return;
+    }
     QPainter painter(this);
     QRegion asked = event->region();
     if (drawsOwnShape_) {
@@ -145,6 +188,20 @@ void CBaseDialog::paintEvent(QPaintEvent *event) {
         painter.drawImage(part.topLeft(), background_, part);
     }
     framed_.paint(painter, event->region());
+}
+
+bool CBaseDialog::event(QEvent *event) {
+    if (event->type() != QEvent::ToolTip) return QDialog::event(event);
+    const auto *help = static_cast<QHelpEvent *>(event);
+    const CPngButton *framed = framed_.buttonAt(help->pos());
+    if (!framed) return QDialog::event(event);
+    if (framed->toolTip().isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), framed->toolTip(), this, framed->geometry());
+    }
+    return true;
 }
 
 void CBaseDialog::mousePressEvent(QMouseEvent *event) {

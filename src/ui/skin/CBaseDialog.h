@@ -95,6 +95,8 @@ protected:
 
     void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    // Shows the tooltip of a framed button, which the window draws in its place.
+    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -104,6 +106,16 @@ private:
     QString screenValue(const QString &key, const QString &fallback) const;
     void applyShape();
     void releasePictures();
+    // The window's picture that this paint goes to, when the paint may leave
+    // parts of it as they are and write pixels into it directly: a 32-bit
+    // picture kept between paints and not cleared before each (opaque), at the
+    // window's own place and scale. Null otherwise, and when the paint goes
+    // elsewhere (a grab).
+    QImage *keptPicture() const;
+    // A digest of where the window's controls are and which of them show. A
+    // control hidden or moved since the last paint leaves its old place to the
+    // window, so a paint that draws only frames needs it unchanged.
+    std::size_t controlsLayout() const;
 
     QString skinIniPath_;
     QString imageFolder_;
@@ -112,6 +124,7 @@ private:
     // The platform cannot shape windows (Wayland): the window is see-through and
     // paints only inside its shape.
     bool drawsOwnShape_ = false;
+    std::size_t paintedControlsLayout_ = 0;
     bool applyingSkin_ = false;
     bool initialised_ = false;
     bool dragging_ = false;

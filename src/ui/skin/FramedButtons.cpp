@@ -1,82 +1,100 @@
 #include "ui/skin/FramedButtons.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QRegion>
 #include <algorithm>
 #include <utility>
 
 #include "ui/skin/CPngButton.h"
+#include "ui/skin/FrameBandFill.h"
+#include "ui/skin/RepaintRegion.h"
 
 namespace skin {
 
 void FramedButtons::setFramed(CPngButton &button, bool framed) {
     const bool listed = isFramed(button);
-    if (framed && !listed) {
+    if (framed && listed) {
+        repaintLater(button.geometry(), true);
+        return;
+    }
+    if (framed) {
         buttons_.append(&button);
+        listed_.insert(&button, &button);
         button.hide();
-    } else if (!framed && listed) {
+    } else if (listed) {
         buttons_.removeAll(&button);
+        listed_.remove(&button);
         button.show();
     }
-    repaintLater(button.geometry());
+    repaintLater(button.geometry(), false);
 }
 
-namespace {
-
-// Whether `place` continues `run`: the same height on the same line, and no
-// more between them than half a key, where no other control fits.
-bool continuesRun(const QRect &run, const QRect &place) {
-    if (run.top() != place.top() || run.bottom() != place.bottom()) return false;
-    const int gap = std::max(place.left() - run.right(), run.left() - place.right()) - 1;
-    return gap <= place.width() / 2;
-}
-
-}  // namespace
-
-void FramedButtons::repaintLater(const QRect &place) {
-    // A tick reframes up to a hundred keys: their places, one by one, would make a
-    // region of a hundred rectangles, and clipping every fill and copy of the
-    // repaint against it costs more than the pixels. Until the event loop runs
-    // again, neighbouring keys of a line are gathered into one rectangle (the
-    // background between them is drawn again unchanged), and all are asked for
-    // at once.
-    if (pendingRuns_.isEmpty()) {
+void FramedButtons::repaintLater(const QRect &place, bool recolouredOnly) {
+    if (pending_.empty()) {
         QMetaObject::invokeMethod(
             &window_, [this] { repaintPending(); }, Qt::QueuedConnection);
     }
-    for (QRect &run : pendingRuns_) {
-        if (continuesRun(run, place)) {
-            run |= place;
-            return;
-        }
-    }
-    pendingRuns_.append(place);
+    pending_.push_back(place);
+    pendingRecolouredOnly_ = pendingRecolouredOnly_ && recolouredOnly;
 }
 
 void FramedButtons::repaintPending() {
-    QRegion runs;
-    for (const QRect &run : std::exchange(pendingRuns_, {})) runs += run;
-    window_.update(runs);
+    const QRegion region = gatheredRegion(std::exchange(pending_, {}));
+    if (std::exchange(pendingRecolouredOnly_, true) && !otherAsked_) {
+        recolouredRegion_ += region;
+    } else {
+        otherAsked_ = true;
+        recolouredRegion_ = QRegion();
+    }
+    window_.update(region);
+}
+
+bool FramedButtons::onlyRecoloured(const QRegion &region) {
+    const QRegion asked = std::exchange(recolouredRegion_, {});
+    return !std::exchange(otherAsked_, false) && !asked.isEmpty() && asked == region;
 }
 
 bool FramedButtons::isFramed(const CPngButton &button) const {
-    for (const auto &listed : buttons_)
-        if (listed.data() == &button) return true;
-    return false;
+    return !listed_.value(&button).isNull();
+}
+
+void FramedButtons::paintButton(QPainter &painter, const CPngButton &button) {
+    const QColor colour = button.frameColor();
+    for (const QRect &edge : CPngButton::frameBands(button.geometry()))
+        painter.fillRect(edge, colour);
+    if (!button.drawsCaption()) return;
+    painter.save();
+    painter.translate(button.geometry().topLeft());
+    button.paintFrameCaption(painter);
+    painter.restore();
 }
 
 void FramedButtons::paint(QPainter &painter, const QRegion &region) const {
+    for (const auto &button : buttons_)
+        if (button && region.intersects(button->geometry())) paintButton(painter, *button);
+}
+
+QList<const CPngButton *> FramedButtons::paintRecoloured(QImage &kept,
+                                                         const QRegion &region) const {
+    QList<const CPngButton *> whole;
     for (const auto &button : buttons_) {
         if (!button || !region.intersects(button->geometry())) continue;
         const QColor colour = button->frameColor();
-        for (const QRect &edge : CPngButton::frameBands(button->geometry()))
-            painter.fillRect(edge, colour);
-        if (!button->drawsCaption()) continue;
-        painter.save();
-        painter.translate(button->geometry().topLeft());
-        button->paintFrameCaption(painter);
-        painter.restore();
+        if (button->drawsCaption() || colour.alpha() != 255) {
+            whole.append(button.data());
+            continue;
+        }
+        fillFrameBands(kept, region, button->geometry(), colour.rgb());
     }
+    return whole;
+}
+
+void FramedButtons::paintWhole(QPainter &painter, const CPngButton &button,
+                               const QImage &background) {
+    const QRect place = button.geometry();
+    painter.drawImage(place.topLeft(), background, place);
+    paintButton(painter, button);
 }
 
 CPngButton *FramedButtons::buttonAt(QPoint position) const {

@@ -1,6 +1,11 @@
 // The preview on the key buttons: painted each tick only while the lighting
 // view is on and the window shows, and only the buttons whose look changed.
 #include <QApplication>
+#include <QBackingStore>
+#include <QHelpEvent>
+#include <QImage>
+#include <QLabel>
+#include <QToolTip>
 
 #include "PanelTestSupport.h"
 #include "model/KeyButtons.h"
@@ -137,6 +142,63 @@ TEST_F(PreviewPaintTest, SparklePaintsAFewKeysPerTick) {
     int bright = 0;
     for (const QColor &colour : keyColours()) bright += colour.red() > 200 ? 1 : 0;
     EXPECT_EQ(bright, 3);
+}
+
+TEST_F(PreviewPaintTest, AFramedKeyShowsItsTooltip) {
+    keyButton(1058).setToolTipText(QStringLiteral("A: Ctrl+A"), true);
+    window->show();
+    clickViewSwitch();
+    window->panel().previewTick();
+    ASSERT_TRUE(keyButton(1058).isFrameMode());
+    ASSERT_FALSE(keyButton(1058).isVisible());
+
+    const QPoint centre = keyButton(1058).geometry().center();
+    QHelpEvent hover(QEvent::ToolTip, centre, window->mapToGlobal(centre));
+    QApplication::sendEvent(window.get(), &hover);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), QStringLiteral("A: Ctrl+A"));
+    QToolTip::hideText();
+}
+
+// What the window shows (its kept picture) against the same window drawn
+// whole afresh: a tick that only recolours frames draws just the frames, and
+// must leave the same picture.
+class PreviewPictureTest : public PreviewPaintTest {
+protected:
+    static QImage shownPicture(QWidget &shown) {
+        const auto *kept = static_cast<const QImage *>(shown.backingStore()->paintDevice());
+        return kept->copy(shown.rect()).convertToFormat(QImage::Format_RGB32);
+    }
+    static QImage freshPicture(QWidget &shown) {
+        return shown.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    void tickAndPaint() {
+        window->panel().previewTick();
+        QApplication::processEvents();
+        QApplication::processEvents();
+    }
+};
+
+TEST_F(PreviewPictureTest, RecolouredFramesLeaveTheSamePictureAsAFullPaint) {
+    setRecordBytes(0, {1, 4, 2, 0xFF, 1});
+    readBack();
+    window->show();
+    clickViewSwitch();
+    QLabel cover(window.get());
+    cover.setAutoFillBackground(true);
+    cover.setStyleSheet(QStringLiteral("background: #ff00ff"));
+    cover.setGeometry(keyButton(1058).geometry().adjusted(6, 6, -6, -6));
+    cover.show();
+    for (int tick = 0; tick < 6; ++tick) tickAndPaint();
+    ASSERT_EQ(shownPicture(*window), freshPicture(*window));
+
+    // A control over a framed key goes away in the same frame as a tick: the
+    // window draws the key's inside again where the control was.
+    cover.hide();
+    tickAndPaint();
+    EXPECT_EQ(shownPicture(*window), freshPicture(*window));
+    for (int tick = 0; tick < 6; ++tick) tickAndPaint();
+    EXPECT_EQ(shownPicture(*window), freshPicture(*window));
 }
 
 }  // namespace
