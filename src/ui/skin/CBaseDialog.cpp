@@ -136,7 +136,8 @@ void CBaseDialog::showEvent(QShowEvent *event) {
 }
 
 QImage *CBaseDialog::keptPicture() const {
-    if (drawsOwnShape_ || !isWindow()) return nullptr;
+    // A see-through window's picture is cleared before each paint.
+    if (testAttribute(Qt::WA_TranslucentBackground) || !isWindow()) return nullptr;
     QBackingStore *store = backingStore();
     QPaintDevice *device = store ? store->paintDevice() : nullptr;
     QPoint offset;
@@ -144,8 +145,8 @@ QImage *CBaseDialog::keptPicture() const {
         !offset.isNull())
         return nullptr;
     auto *picture = static_cast<QImage *>(device);
-    const bool plain = picture->devicePixelRatio() == 1.0 && !picture->hasAlphaChannel();
-    return plain && skin::takesDirectBands(*picture) ? picture : nullptr;
+    const bool plain = picture->devicePixelRatio() == 1.0 && skin::takesDirectBands(*picture);
+    return plain ? picture : nullptr;
 }
 
 std::size_t CBaseDialog::controlsLayout() const {
@@ -167,7 +168,7 @@ void CBaseDialog::paintEvent(QPaintEvent *event) {
     const bool recolouredOnly = framed_.onlyRecoloured(event->region());
     const std::size_t layout = std::exchange(paintedControlsLayout_, controlsLayout());
     QImage *kept = recolouredOnly && layout == paintedControlsLayout_ ? keptPicture() : nullptr;
-    if (kept) {
+    if (kept && framed_.insidesKept(*kept, event->region())) {
         const QList<const CPngButton *> whole = framed_.paintRecoloured(*kept, event->region());
         if (whole.isEmpty()) return;
         QPainter painter(this);

@@ -108,9 +108,8 @@ private:
     void releasePictures();
     // The window's picture that this paint goes to, when the paint may leave
     // parts of it as they are and write pixels into it directly: a 32-bit
-    // picture kept between paints and not cleared before each (opaque), at the
-    // window's own place and scale. Null otherwise, and when the paint goes
-    // elsewhere (a grab).
+    // picture of an opaque window, at the window's own place and scale. Null
+    // otherwise, and when the paint goes elsewhere (a grab).
     QImage *keptPicture() const;
     // A digest of where the window's controls are and which of them show. A
     // control hidden or moved since the last paint leaves its old place to the

@@ -75,6 +75,15 @@ void FramedButtons::paint(QPainter &painter, const QRegion &region) const {
         if (button && region.intersects(button->geometry())) paintButton(painter, *button);
 }
 
+bool FramedButtons::insidesKept(const QImage &kept, const QRegion &region) const {
+    for (const auto &button : buttons_) {
+        if (!button || !region.intersects(button->geometry())) continue;
+        const QPoint inside = button->geometry().center();
+        return kept.rect().contains(inside) && qAlpha(kept.pixel(inside)) == 255;
+    }
+    return false;
+}
+
 QList<const CPngButton *> FramedButtons::paintRecoloured(QImage &kept,
                                                          const QRegion &region) const {
     QList<const CPngButton *> whole;

@@ -37,6 +37,10 @@ public:
     // asked for since the last paint, all of it on behalf of frames that only
     // changed colour.
     bool onlyRecoloured(const QRegion &region);
+    // Whether the insides of the framed buttons in `region` of the window's
+    // picture `kept` still hold what the last paint left there: some platforms
+    // clear a picture with an alpha channel before each paint (transparent).
+    bool insidesKept(const QImage &kept, const QRegion &region) const;
     // Draws the frames in `region` again straight into the window's kept
     // picture `kept`, where all else is already in place, and returns the framed
     // buttons there it could not: those with a caption, which would be drawn
