@@ -135,18 +135,20 @@ void CBaseDialog::showEvent(QShowEvent *event) {
     QDialog::showEvent(event);
 }
 
-QImage *CBaseDialog::keptPicture() const {
-    // A see-through window's picture is cleared before each paint.
-    if (testAttribute(Qt::WA_TranslucentBackground) || !isWindow()) return nullptr;
-    QBackingStore *store = backingStore();
+QImage *CBaseDialog::windowPicture() const {
+    QBackingStore *store = isWindow() ? backingStore() : nullptr;
     QPaintDevice *device = store ? store->paintDevice() : nullptr;
     QPoint offset;
     if (!device || device->devType() != QInternal::Image || redirected(&offset) != device ||
         !offset.isNull())
         return nullptr;
-    auto *picture = static_cast<QImage *>(device);
-    const bool plain = picture->devicePixelRatio() == 1.0 && skin::takesDirectBands(*picture);
-    return plain ? picture : nullptr;
+    return static_cast<QImage *>(device);
+}
+
+bool CBaseDialog::takesDirectFrames(const QImage &picture) const {
+    // A see-through window's picture is cleared before each paint.
+    return !testAttribute(Qt::WA_TranslucentBackground) && picture.devicePixelRatio() == 1.0 &&
+           skin::takesDirectBands(picture);
 }
 
 std::size_t CBaseDialog::controlsLayout() const {
@@ -163,19 +165,8 @@ std::size_t CBaseDialog::controlsLayout() const {
 
 void CBaseDialog::paintEvent(QPaintEvent *event) {
     if (background_.isNull()) return;
-    // A tick of the preview that only recoloured frames: everything else in the
-    // places it asked for is already on the window.
-    const bool recolouredOnly = framed_.onlyRecoloured(event->region());
-    const std::size_t layout = std::exchange(paintedControlsLayout_, controlsLayout());
-    QImage *kept = recolouredOnly && layout == paintedControlsLayout_ ? keptPicture() : nullptr;
-    if (kept && framed_.insidesKept(*kept, event->region())) {
-        const QList<const CPngButton *> whole = framed_.paintRecoloured(*kept, event->region());
-        if (whole.isEmpty()) return;
-        QPainter painter(this);
-        for (const CPngButton *button : whole)
-            skin::FramedButtons::paintWhole(painter, *button, background_);
+    if (QImage *shown = windowPicture(); shown && paintRecolouredOnly(*shown, event->region()))
         return;
-    }
     QPainter painter(this);
     QRegion asked = event->region();
     if (drawsOwnShape_) {
@@ -189,6 +180,24 @@ void CBaseDialog::paintEvent(QPaintEvent *event) {
         painter.drawImage(part.topLeft(), background_, part);
     }
     framed_.paint(painter, event->region());
+}
+
+bool CBaseDialog::paintRecolouredOnly(QImage &shown, const QRegion &region) {
+    // Only paints of the window itself keep count of what it shows; a grab
+    // draws elsewhere.
+    const bool recolouredOnly = framed_.onlyRecoloured(region);
+    const std::size_t layout = std::exchange(paintedControlsLayout_, controlsLayout());
+    // A tick of the preview that only recoloured frames: everything else in the
+    // places it asked for is already on the window.
+    if (!recolouredOnly || layout != paintedControlsLayout_ || !takesDirectFrames(shown) ||
+        !framed_.insidesKept(shown, region))
+        return false;
+    const QList<const CPngButton *> whole = framed_.paintRecoloured(shown, region);
+    if (whole.isEmpty()) return true;
+    QPainter painter(this);
+    for (const CPngButton *button : whole)
+        skin::FramedButtons::paintWhole(painter, *button, background_);
+    return true;
 }
 
 bool CBaseDialog::event(QEvent *event) {

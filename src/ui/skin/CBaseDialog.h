@@ -106,11 +106,17 @@ private:
     QString screenValue(const QString &key, const QString &fallback) const;
     void applyShape();
     void releasePictures();
-    // The window's picture that this paint goes to, when the paint may leave
-    // parts of it as they are and write pixels into it directly: a 32-bit
-    // picture of an opaque window, at the window's own place and scale. Null
-    // otherwise, and when the paint goes elsewhere (a grab).
-    QImage *keptPicture() const;
+    // The window's own picture when this paint goes to it, at the window's own
+    // place; null when the paint goes elsewhere (a grab).
+    QImage *windowPicture() const;
+    // Whether a paint may leave parts of the window's picture as they are and
+    // write pixels into it directly: the picture of an opaque window (kept
+    // between paints, not cleared before each) at the window's own scale, with
+    // 32-bit pixels.
+    bool takesDirectFrames(const QImage &picture) const;
+    // Paints what the preview asked for when it only recoloured frames and
+    // nothing else changed since the last paint; false when a full paint is due.
+    bool paintRecolouredOnly(QImage &shown, const QRegion &region);
     // A digest of where the window's controls are and which of them show. A
     // control hidden or moved since the last paint leaves its old place to the
     // window, so a paint that draws only frames needs it unchanged.

@@ -1,10 +1,7 @@
 // The preview on the key buttons: painted each tick only while the lighting
 // view is on and the window shows, and only the buttons whose look changed.
 #include <QApplication>
-#include <QBackingStore>
 #include <QHelpEvent>
-#include <QImage>
-#include <QLabel>
 #include <QToolTip>
 
 #include "PanelTestSupport.h"
@@ -158,47 +155,6 @@ TEST_F(PreviewPaintTest, AFramedKeyShowsItsTooltip) {
     EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_EQ(QToolTip::text(), QStringLiteral("A: Ctrl+A"));
     QToolTip::hideText();
-}
-
-// What the window shows (its kept picture) against the same window drawn
-// whole afresh: a tick that only recolours frames draws just the frames, and
-// must leave the same picture.
-class PreviewPictureTest : public PreviewPaintTest {
-protected:
-    static QImage shownPicture(QWidget &shown) {
-        const auto *kept = static_cast<const QImage *>(shown.backingStore()->paintDevice());
-        return kept->copy(shown.rect()).convertToFormat(QImage::Format_RGB32);
-    }
-    static QImage freshPicture(QWidget &shown) {
-        return shown.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    }
-    void tickAndPaint() {
-        window->panel().previewTick();
-        QApplication::processEvents();
-        QApplication::processEvents();
-    }
-};
-
-TEST_F(PreviewPictureTest, RecolouredFramesLeaveTheSamePictureAsAFullPaint) {
-    setRecordBytes(0, {1, 4, 2, 0xFF, 1});
-    readBack();
-    window->show();
-    clickViewSwitch();
-    QLabel cover(window.get());
-    cover.setAutoFillBackground(true);
-    cover.setStyleSheet(QStringLiteral("background: #ff00ff"));
-    cover.setGeometry(keyButton(1058).geometry().adjusted(6, 6, -6, -6));
-    cover.show();
-    for (int tick = 0; tick < 6; ++tick) tickAndPaint();
-    ASSERT_EQ(shownPicture(*window), freshPicture(*window));
-
-    // A control over a framed key goes away in the same frame as a tick: the
-    // window draws the key's inside again where the control was.
-    cover.hide();
-    tickAndPaint();
-    EXPECT_EQ(shownPicture(*window), freshPicture(*window));
-    for (int tick = 0; tick < 6; ++tick) tickAndPaint();
-    EXPECT_EQ(shownPicture(*window), freshPicture(*window));
 }
 
 }  // namespace
