@@ -17,8 +17,8 @@ namespace {
 
 constexpr char kUdevRuleAdvice[] =
     "install the udev rule 70-varnel-keyboard.rules (it grants the logged-in user access "
-    "with TAG+=\"uaccess\") into /etc/udev/rules.d, run 'udevadm control --reload' and plug "
-    "the keyboard in again";
+    "with TAG+=\"uaccess\") into /etc/udev/rules.d, then run 'udevadm control --reload' and "
+    "'udevadm trigger'";
 
 }  // namespace
 

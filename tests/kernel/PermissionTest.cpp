@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "GuestKeyboard.h"
@@ -14,8 +15,23 @@ namespace {
 
 constexpr uid_t kNobody = 65534;
 
-// Runs the probe as an unprivileged user; its stdout and stderr together.
-std::string probeAsNobody() {
+// Gives every hidraw node `mode`, owned by root, and (when `announce`) tells
+// udev and the kernel's listeners with a "change" event, as `udevadm trigger`
+// does after a rule is installed.
+void setNodeModes(mode_t mode, bool announce) {
+    for (const auto &entry : std::filesystem::directory_iterator("/dev")) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("hidraw", 0) != 0) continue;
+        ASSERT_EQ(chmod(entry.path().c_str(), mode), 0);
+        ASSERT_EQ(chown(entry.path().c_str(), 0, 0), 0);
+        if (announce) std::ofstream("/sys/class/hidraw/" + name + "/uevent") << "change";
+    }
+}
+
+// Runs the probe as an unprivileged user and returns its stdout and stderr
+// together; once it has reported what it reaches, runs `meanwhile` (as root).
+template <typename Action>
+std::string probeAsNobody(Action meanwhile) {
     const std::string probe =
         (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "kernel_guest_probe");
     int output[2];
@@ -30,8 +46,15 @@ std::string probeAsNobody() {
     }
     close(output[1]);
     std::string text;
+    bool reported = false;
     char buffer[512];
-    for (ssize_t n; (n = read(output[0], buffer, sizeof buffer)) > 0;) text.append(buffer, n);
+    for (ssize_t n; (n = read(output[0], buffer, sizeof buffer)) > 0;) {
+        text.append(buffer, n);
+        if (!reported && text.find("command units: ") != std::string::npos) {
+            reported = true;
+            meanwhile();
+        }
+    }
     close(output[0]);
     int status = 0;
     waitpid(child, &status, 0);
@@ -41,17 +64,15 @@ std::string probeAsNobody() {
 
 using PermissionTest = GuestKeyboardTest;
 
-TEST_F(PermissionTest, NodeOfMode0600NamesTheUdevRuleForAnUnprivilegedUser) {
-    for (const auto &entry : std::filesystem::directory_iterator("/dev")) {
-        if (entry.path().filename().string().rfind("hidraw", 0) == 0) {
-            ASSERT_EQ(chmod(entry.path().c_str(), 0600), 0);
-            ASSERT_EQ(chown(entry.path().c_str(), 0, 0), 0);
-        }
-    }
-    const std::string output = probeAsNobody();
+// Then the rule's effect arrives as a "change" of the nodes: the keyboard is
+// reached without being plugged again.
+TEST_F(PermissionTest, NodeOfMode0600NamesTheUdevRuleAndAccessGivenLaterReachesTheKeyboard) {
+    setNodeModes(0600, false);
+    const std::string output = probeAsNobody([] { setNodeModes(0666, true); });
     EXPECT_NE(output.find("70-varnel-keyboard.rules"), std::string::npos) << output;
     EXPECT_NE(output.find("Permission denied"), std::string::npos) << output;
     EXPECT_NE(output.find("command units: 0"), std::string::npos) << output;
+    EXPECT_NE(output.find("command units after the change: 1"), std::string::npos) << output;
     EXPECT_NE(output.find("exit 0"), std::string::npos) << output;
 }
 

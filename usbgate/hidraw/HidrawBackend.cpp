@@ -28,7 +28,7 @@ namespace {
 
 constexpr char kUdevRuleHint[] =
     "install the udev rule 70-varnel-keyboard.rules (TAG+=\"uaccess\") into "
-    "/etc/udev/rules.d, run 'udevadm control --reload' and plug the keyboard in again";
+    "/etc/udev/rules.d, then run 'udevadm control --reload' and 'udevadm trigger'";
 
 }  // namespace
 

@@ -96,7 +96,11 @@ std::optional<NodeChange> UdevNodeSource::receiveChange() {
     const char *action = udev_device_get_action(device);
     auto node = nodeOf(device);
     if (action != nullptr && node) {
-        if (std::strcmp(action, "add") == 0) change = NodeChange{true, *node};
+        // A change can give access to a node that was refused, as when the udev
+        // rule is installed and the nodes are triggered again: it is taken as an
+        // arrival, which a node already open ignores.
+        if (std::strcmp(action, "add") == 0 || std::strcmp(action, "change") == 0)
+            change = NodeChange{true, *node};
         if (std::strcmp(action, "remove") == 0) change = NodeChange{false, *node};
     }
     udev_device_unref(device);
