@@ -3,7 +3,6 @@
 #include <cstdlib>
 
 #include "cli/ExitCode.h"
-#include "cli/NodeAccess.h"
 #include "cli/Texts.h"
 #include "devicelink/DeviceResult.h"
 #include "devicelink/SharedUsbgate.h"
@@ -71,12 +70,10 @@ std::uint32_t KeyboardSession::keyboardCount() const {
 
 void KeyboardSession::requireKeyboard() const {
     if (keyboardCount() > 0) return;
-    if (backendName() == "hidraw") {
-        const auto refused = unopenableKeyboardNodes();
-        if (!refused.empty())
-            fail(ExitCode::Permission, "the keyboard's device node " + refused.front().string() +
-                                           " exists but cannot be opened: " + kUdevRuleAdvice);
-    }
+    if (library_->deniedNodeCount() > 0)
+        fail(ExitCode::Permission,
+             std::string("the keyboard is plugged in but its device node cannot be opened: ") +
+                 kUdevRuleAdvice);
     fail(ExitCode::NoKeyboard, languageText(u"DEFAULT_PROFILE_NAME", "No keyboard") +
                                    ": no Tarvik Q770RGB-PRO keyboard is connected");
 }

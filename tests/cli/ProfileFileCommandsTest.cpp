@@ -66,6 +66,11 @@ TEST_F(ProfileFileCommands, WithoutAKeyboardNothingIsReadOrWritten) {
     setenv("USBGATE_SIM_PLUGGED", "0", 1);
     for (const char *arguments : {"download", "upload", "import x.vrp"})
         EXPECT_EQ(ctl(arguments).exitCode, 3) << arguments;
+    // A keyboard whose node this user may not open is told apart, with the way out.
+    setenv("USBGATE_SIM_PLUGGED", "denied", 1);
+    const CtlResult refused = ctl("download");
+    EXPECT_EQ(refused.exitCode, 4);
+    EXPECT_NE(refused.err.find("70-varnel-keyboard.rules"), std::string::npos) << refused.err;
     EXPECT_EQ(ScratchFolder::read(userFolder() / "$Profile0"), dataFile);
     EXPECT_EQ(ctl("export '" + (scratch / "offline.vrp").string() + "'").exitCode, 0)
         << "export needs only the profile data file";

@@ -25,7 +25,9 @@ SimulatorSettings SimulatorSettings::fromEnvironment() {
         }
     }
     const char *plugged = std::getenv("USBGATE_SIM_PLUGGED");
-    settings.plugged = plugged == nullptr || std::string(plugged) != "0";
+    const std::string pluggedText = plugged ? plugged : "1";
+    settings.denied = pluggedText == "denied";
+    settings.plugged = pluggedText != "0" && !settings.denied;
     return settings;
 }
 
@@ -35,7 +37,8 @@ SimulatorBackend::SimulatorBackend(SimulatorSettings settings)
     : settings_(std::move(settings)),
       memory_(factoryMemory()),
       stateFile_(settings_.statePath),
-      plugged_(settings_.plugged) {}
+      plugged_(settings_.plugged),
+      denied_(settings_.denied) {}
 
 SimulatorBackend::~SimulatorBackend() {
     stop();

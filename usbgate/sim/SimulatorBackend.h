@@ -26,6 +26,8 @@ struct SimulatorSettings {
     std::string socketPath;
     std::optional<uint16_t> firmware;
     bool plugged = true;
+    // Present but not to be opened, as a node without the udev rule's access.
+    bool denied = false;
 
     // From USBGATE_SIM_SOCKET, XDG_STATE_HOME, USBGATE_SIM_FIRMWARE, USBGATE_SIM_PLUGGED.
     static SimulatorSettings fromEnvironment();
