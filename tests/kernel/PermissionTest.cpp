@@ -64,8 +64,9 @@ std::string probeAsNobody(Action meanwhile) {
 
 using PermissionTest = GuestKeyboardTest;
 
-// Then the rule's effect arrives as a "change" of the nodes: the keyboard is
-// reached without being plugged again.
+// When access is then given and announced as a "change" of the nodes, as
+// after installing the rule, the keyboard is reached without plugging it in
+// again.
 TEST_F(PermissionTest, NodeOfMode0600NamesTheUdevRuleAndAccessGivenLaterReachesTheKeyboard) {
     setNodeModes(0600, false);
     const std::string output = probeAsNobody([] { setNodeModes(0666, true); });
