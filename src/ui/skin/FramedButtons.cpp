@@ -19,12 +19,10 @@ void FramedButtons::setFramed(CPngButton &button, bool framed) {
         return;
     }
     if (framed) {
-        buttons_.append(&button);
-        listed_.insert(&button, &button);
+        buttons_.insert(&button, &button);
         button.hide();
     } else if (listed) {
-        buttons_.removeAll(&button);
-        listed_.remove(&button);
+        buttons_.remove(&button);
         button.show();
     }
     repaintLater(button.geometry(), false);
@@ -56,7 +54,7 @@ bool FramedButtons::onlyRecoloured(const QRegion &region) {
 }
 
 bool FramedButtons::isFramed(const CPngButton &button) const {
-    return !listed_.value(&button).isNull();
+    return !buttons_.value(&button).isNull();
 }
 
 void FramedButtons::paintButton(QPainter &painter, const CPngButton &button) {

@@ -65,10 +65,9 @@ private:
     // anything else was.
     QRegion recolouredRegion_;
     bool otherAsked_ = false;
-    QList<QPointer<CPngButton>> buttons_;
-    // The framed buttons by address, for a quick look-up; an entry whose button
-    // is gone reads as not framed.
-    QHash<const CPngButton *, QPointer<CPngButton>> listed_;
+    // The framed buttons by address, for a quick look-up on every recolour; an
+    // entry whose button is gone reads as not framed.
+    QHash<const CPngButton *, QPointer<CPngButton>> buttons_;
 };
 
 }  // namespace skin
