@@ -24,4 +24,12 @@ bool fillSocketAddress(const std::string &path, sockaddr_un &address) {
     return true;
 }
 
+bool someoneListens(const sockaddr_un &address, int type) {
+    int probe = socket(AF_UNIX, type | SOCK_CLOEXEC, 0);
+    if (probe < 0) return false;
+    bool live = connect(probe, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    close(probe);
+    return live;
+}
+
 }  // namespace usbgate

@@ -3,11 +3,12 @@
 #include <fcntl.h>
 #include <libudev.h>
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+
+#include "../control/SocketPath.h"
 
 namespace usbgate::hidraw {
 namespace {
@@ -15,18 +16,10 @@ namespace {
 constexpr char kSubsystem[] = "hidraw";
 constexpr char kUdevControl[] = "/run/udev/control";
 
-// udevd listens on its control socket while it runs. The socket file alone
-// proves nothing: it stays behind when udevd ends.
+// udevd listens on its control socket while it runs.
 bool udevRunning() {
-    int fd = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
-    if (fd < 0) return false;
     sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, kUdevControl, sizeof address.sun_path - 1);
-    const bool listening =
-        connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
-    close(fd);
-    return listening;
+    return fillSocketAddress(kUdevControl, address) && someoneListens(address, SOCK_SEQPACKET);
 }
 
 // udev passes on the kernel's events once its rules have run, so the node's

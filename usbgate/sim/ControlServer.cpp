@@ -18,14 +18,6 @@ namespace {
 
 constexpr size_t kMaxLine = 64 * 1024;
 
-bool someoneListens(const sockaddr_un &address) {
-    int probe = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (probe < 0) return false;
-    bool live = connect(probe, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
-    close(probe);
-    return live;
-}
-
 }  // namespace
 
 ControlServer::~ControlServer() {
@@ -38,7 +30,7 @@ bool ControlServer::start(const std::string &path) {
         diagnose(Level::Error, "simulator socket path too long: %s", path.c_str());
         return false;
     }
-    if (someoneListens(address)) {
+    if (someoneListens(address, SOCK_STREAM)) {
         diagnose(Level::Error, "another simulator already listens at %s", path.c_str());
         return false;
     }
