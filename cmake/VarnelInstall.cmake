@@ -25,12 +25,8 @@ set(VARNEL_UDEV_RULES_DIR "${varnel_udevdir}/rules.d" CACHE PATH
 set(VARNEL_BASH_COMPLETION_DIR "${CMAKE_INSTALL_DATADIR}/bash-completion/completions")
 set(VARNEL_MAN1_DIR "${CMAKE_INSTALL_MANDIR}/man1")
 
-# The programs installed into the application folder with a link on PATH; a new
-# command-line program adds itself with varnel_install_program().
-set_property(GLOBAL PROPERTY VARNEL_PROGRAMS)
-
+# Installs a program into the application folder with a link to it on PATH.
 function(varnel_install_program target)
-    set_property(GLOBAL APPEND PROPERTY VARNEL_PROGRAMS ${target})
     install(TARGETS ${target} RUNTIME DESTINATION ${VARNEL_APP_INSTALL_DIR})
     file(RELATIVE_PATH link_target "/${CMAKE_INSTALL_BINDIR}" "/${VARNEL_APP_INSTALL_DIR}/${target}")
     set(link ${CMAKE_BINARY_DIR}/path-links/${target})

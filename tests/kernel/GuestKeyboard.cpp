@@ -52,12 +52,6 @@ std::optional<std::uint16_t> RecordingListener::nextEvent(int seconds) {
     return takeFirst(lock, changed_, events_, seconds);
 }
 
-void RecordingListener::clear() {
-    std::lock_guard lock(mutex_);
-    counts_.clear();
-    events_.clear();
-}
-
 GuestKeyboard &GuestKeyboard::instance() {
     static GuestKeyboard guest;
     return guest;

@@ -30,7 +30,6 @@ public:
     // The next count change or event code, waiting at most `seconds` for it.
     std::optional<std::uint32_t> nextCount(int seconds);
     std::optional<std::uint16_t> nextEvent(int seconds);
-    void clear();
 
 private:
     std::mutex mutex_;

@@ -3,7 +3,6 @@
 // object every report the host writes to it.
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <mutex>
