@@ -10,12 +10,12 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
-#include <cstring>
 #include <string>
 #include <thread>
 
 #include "LoadedLibrary.h"
 #include "SimControl.h"
+#include "SocketPath.h"
 #include "sim/ControlInterpreter.h"
 #include "sim/SimulatorBackend.h"
 
@@ -33,8 +33,7 @@ class StuckClient {
 public:
     explicit StuckClient(const std::string &path) {
         sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+        EXPECT_TRUE(fillSocketAddress(path, address));
         fd_ = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
         EXPECT_EQ(connect(fd_, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
     }
@@ -52,12 +51,26 @@ private:
     int fd_ = -1;
 };
 
-SimulatorSettings withoutFiles(const std::string &socketPath = "") {
-    return SimulatorSettings{"", socketPath, std::nullopt, true};
-}
+// A simulated keyboard without state files, listening on a control socket of
+// its own.
+struct ListeningSimulator {
+    ListeningSimulator() { EXPECT_TRUE(simulator.start(sink)); }
+
+    test::TempFolder folder;
+    const std::string path = folder.path() + "/control";
+    QuietSink sink;
+    SimulatorBackend simulator{listeningAt(path)};
+
+private:
+    static SimulatorSettings listeningAt(const std::string &socketPath) {
+        SimulatorSettings settings;
+        settings.socketPath = socketPath;
+        return settings;
+    }
+};
 
 TEST(UsbgateControlChannel, NumbersMustBeWholeWords) {
-    SimulatorBackend simulator(withoutFiles());
+    SimulatorBackend simulator(SimulatorSettings{});
     // A NUL byte inside the word once ended the number there: capacity 0.
     const std::string withNul(
         "capacity 0\0"
@@ -71,17 +84,13 @@ TEST(UsbgateControlChannel, NumbersMustBeWholeWords) {
 }
 
 TEST(UsbgateControlChannel, AClientThatNeverReadsItsRepliesHoldsUpNoOtherClient) {
-    test::TempFolder folder;
-    const std::string path = folder.path() + "/control";
-    QuietSink sink;
-    SimulatorBackend simulator(withoutFiles(path));
-    ASSERT_TRUE(simulator.start(sink));
-    StuckClient stuck(path);
+    ListeningSimulator running;
+    StuckClient stuck(running.path);
     ASSERT_TRUE(stuck.askUntilFull("dump\n"));
 
-    SimControl other(path);
+    SimControl other(running.path);
     EXPECT_TRUE(other.unplug()) << other.lastError();
-    EXPECT_EQ(simulator.deviceCount(Collection::Vendor), 0u);
+    EXPECT_EQ(running.simulator.deviceCount(Collection::Vendor), 0u);
     EXPECT_TRUE(other.peek("info", 8, 2) == std::vector<uint8_t>({0x09, 0x01}));
     // The stuck client leaves before the simulator stops.
 }
@@ -92,8 +101,7 @@ class InterruptingChannel {
 public:
     explicit InterruptingChannel(const std::string &path) {
         sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+        EXPECT_TRUE(fillSocketAddress(path, address));
         listener_ = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
         EXPECT_EQ(bind(listener_, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
         EXPECT_EQ(listen(listener_, 4), 0);
@@ -135,15 +143,11 @@ TEST(UsbgateControlChannel, SignalsDuringTheWaitForAReplyLoseNothing) {
 }
 
 TEST(UsbgateControlChannel, TheClientSendsOneLineACommandSoRepliesStayInStep) {
-    test::TempFolder folder;
-    const std::string path = folder.path() + "/control";
-    QuietSink sink;
-    SimulatorBackend simulator(withoutFiles(path));
-    ASSERT_TRUE(simulator.start(sink));
-    SimControl control(path);
+    ListeningSimulator running;
+    SimControl control(running.path);
     EXPECT_FALSE(control.send("unplug\nplug"));
     EXPECT_EQ(control.lastError(), "a command is a single line");
-    EXPECT_EQ(simulator.deviceCount(Collection::Vendor), 1u);
+    EXPECT_EQ(running.simulator.deviceCount(Collection::Vendor), 1u);
     EXPECT_TRUE(control.peek("info", 8, 2) == std::vector<uint8_t>({0x09, 0x01}));
 }
 

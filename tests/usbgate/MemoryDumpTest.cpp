@@ -24,7 +24,7 @@ constexpr size_t kFixedLines = 200;
 
 TEST(UsbgateMemoryDump, AMacroCountBeyondTheAreaDumpsNoMoreThanTheAreaHolds) {
     // Without a state file or socket, as the control channel drives it.
-    SimulatorBackend simulator(SimulatorSettings{"", "", std::nullopt, true});
+    SimulatorBackend simulator(SimulatorSettings{});
     ASSERT_EQ(interpretControlLine(simulator, "poke macro 4 FFFF"), "OK");
     const std::string dump = interpretControlLine(simulator, "dump");
     const size_t area = factoryMemory().macroCapacity();
