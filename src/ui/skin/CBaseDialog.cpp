@@ -32,8 +32,8 @@ CBaseDialog::CBaseDialog(QWidget *parent, const QString &skinIniPath, const QStr
     setAutoFillBackground(false);
     // Wayland has no window shapes (a mask there only limits input): the window
     // gets an alpha channel instead, and what lies outside the shape stays clear.
-    drawsOwnShape_ = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-    if (drawsOwnShape_) setAttribute(Qt::WA_TranslucentBackground);
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        setAttribute(Qt::WA_TranslucentBackground);
 }
 
 QString CBaseDialog::screenValue(const QString &key, const QString &fallback) const {
@@ -169,7 +169,9 @@ void CBaseDialog::paintEvent(QPaintEvent *event) {
         return;
     QPainter painter(this);
     QRegion asked = event->region();
-    if (drawsOwnShape_) {
+    // A see-through window (where the platform cannot shape windows) paints
+    // only inside its shape.
+    if (testAttribute(Qt::WA_TranslucentBackground)) {
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         for (const QRect &part : asked - shape_) painter.fillRect(part, Qt::transparent);
         asked &= shape_;

@@ -126,9 +126,6 @@ private:
     QString imageFolder_;
     QImage background_;
     QRegion shape_;
-    // The platform cannot shape windows (Wayland): the window is see-through and
-    // paints only inside its shape.
-    bool drawsOwnShape_ = false;
     std::size_t paintedControlsLayout_ = 0;
     bool applyingSkin_ = false;
     bool initialised_ = false;
