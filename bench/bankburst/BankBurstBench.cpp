@@ -77,9 +77,7 @@ void BM_BankToggleBurst(benchmark::State &state) {
     CVarnelDlg window(paths, stores, benchsupport::quietEnvironment());
     window.setStartHidden();
     window.startUp();
-    while (!window.isReady() || window.presence().lastDeviceCount() == 0) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-    }
+    benchsupport::waitForTrayReady(window);
     window.openWindow();
     QWidget *indicator = window.control(mainwindow::ids::kLockAb);
     PaintCounter counter;

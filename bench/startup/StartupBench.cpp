@@ -27,13 +27,6 @@ double residentMegabytes() {
            (1024.0 * 1024.0);
 }
 
-// Runs the event loop until the window is ready and the start's keyboard is handled.
-void waitForTrayReady(CVarnelDlg &window) {
-    while (!window.isReady() || window.presence().lastDeviceCount() == 0) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-    }
-}
-
 void BM_StartupToTrayReady(benchmark::State &state) {
     const app::AppPaths paths = app::AppPaths::build(platform::applicationFolder(), "varnel");
     for (auto _ : state) {
@@ -41,7 +34,7 @@ void BM_StartupToTrayReady(benchmark::State &state) {
         CVarnelDlg window(paths, stores, benchsupport::quietEnvironment());
         window.setStartHidden();
         window.startUp();
-        waitForTrayReady(window);
+        benchsupport::waitForTrayReady(window);
         state.PauseTiming();
         state.counters["resident_MB"] = residentMegabytes();
         window.shutdown();

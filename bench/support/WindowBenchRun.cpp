@@ -8,6 +8,8 @@
 
 #include "ScratchFolder.h"
 #include "SimulatorEnvironment.h"
+#include "devicelink/DevicePresence.h"
+#include "ui/mainwindow/CVarnelDlg.h"
 
 namespace benchsupport {
 
@@ -20,6 +22,12 @@ mainwindow::MainWindowEnvironment quietEnvironment() {
                                   const fs::path &) { return true; };
     environment.openWithDesktop = [](std::string_view) { return true; };
     return environment;
+}
+
+void waitForTrayReady(CVarnelDlg &window) {
+    while (!window.isReady() || window.presence().lastDeviceCount() == 0) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    }
 }
 
 int runWindowBenchmarks(int argc, char **argv) {

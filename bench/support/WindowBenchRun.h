@@ -5,9 +5,14 @@
 
 #include "ui/mainwindow/MainWindowEnvironment.h"
 
+class CVarnelDlg;
+
 namespace benchsupport {
 
 mainwindow::MainWindowEnvironment quietEnvironment();
+
+// Runs the event loop until the window is ready and the start's keyboard is handled.
+void waitForTrayReady(CVarnelDlg &window);
 
 // Sets up the folders, the simulator and the application, runs every
 // registered benchmark and returns the process's exit code.

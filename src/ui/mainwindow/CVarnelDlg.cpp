@@ -244,8 +244,8 @@ void CVarnelDlg::buildModel() {
         lighting::LightingPaths{user_.settingsFile, user_.userFolder,
                                 paths_.defaultLightingFile()});
     profiles_ = std::make_unique<ProfileCommands>(
-        ProfileCommandsContext{stores_.working, stores_.snapshot, *commands_, *keys_, *transfer_,
-                               user_.userFolder, [this] { prepareUserFolder(); }, languageIndex_},
+        ProfileCommandsContext{stores_.working, *commands_, *keys_, *transfer_, user_.userFolder,
+                               [this] { prepareUserFolder(); }, languageIndex_},
         *controlAs<CPngButton>(ids::kApply), *controlAs<CPngButton>(ids::kProfileName), *busy_,
         *this);
     // The panel shows the restored values at once, not only after the next read-back.
@@ -323,7 +323,7 @@ void CVarnelDlg::postOpen() {
 // A burst of toggles wakes the window once; it shows the newest bank at most
 // once a frame.
 void CVarnelDlg::postBankChanged(bool bankB) {
-    if (bankRelay_->offer(bankB ? 1 : 0)) postMessage(kMsgBankChanged, kTagLed, bankB ? 1 : 0);
+    if (bankRelay_->offer(bankB ? 1 : 0)) postMessage(kMsgBankChanged, kTagLed);
 }
 void CVarnelDlg::setTrayIcon(int iconId) {
     tray_->setIcon(iconId);

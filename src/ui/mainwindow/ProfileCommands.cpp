@@ -118,17 +118,13 @@ int ProfileCommands::switchProfile(int profile) {
     return 1;
 }
 
-bool ProfileCommands::snapshotAndUpload(bool allProfiles) {
-    return context_.transfer.uploadStore(context_.working, allProfiles);
-}
-
 void ProfileCommands::apply() {
     busy_.begin();
     if (pending()) {
         std::lock_guard lock(context_.working.mutex());
         const bool written = model::writeExistingProfileFile(context_.working, profileDataFile(),
                                                              model::StoreLocking::AlreadyHeld);
-        const bool uploaded = snapshotAndUpload(false);
+        const bool uploaded = context_.transfer.uploadStore(context_.working, false);
         if (written && uploaded) setPending(false);
     }
     busy_.end();
@@ -171,7 +167,7 @@ bool ProfileCommands::importFrom(const QString &path) {
         std::lock_guard lock(context_.working.mutex());
         model::writeProfileFile(context_.working, profileDataFile(),
                                 model::StoreLocking::AlreadyHeld);
-        snapshotAndUpload(true);
+        context_.transfer.uploadStore(context_.working, true);
         context_.keys.refreshKeyButtons();
     }
     setPending(false);

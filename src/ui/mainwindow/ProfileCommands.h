@@ -50,7 +50,6 @@ struct ProfileDialogHooks {
 
 struct ProfileCommandsContext {
     model::ProfileStore &working;
-    model::ProfileStore &snapshot;
     devicelink::DeviceCommands &device;
     model::KeyAssignmentModel &keys;
     model::DeviceImageTransfer &transfer;
@@ -94,9 +93,6 @@ public:
     // Re-reads the profile data file another process changed; unapplied
     // changes of the window stay (no other process changes the file meanwhile).
     void reloadFromFile();
-    // Copies the working store into the snapshot and sends it; the caller holds
-    // the working store's lock.
-    bool snapshotAndUpload(bool allProfiles);
     std::filesystem::path profileDataFile() const;
     bool isAskingToSwitch() const { return askingToSwitch_; }
     // Empties a store's macros and strings and gives it the default profile

@@ -35,13 +35,6 @@ void fillBandsWithin(QImage &picture, const QRect &place, QRgb colour, const QRe
 
 void fillFrameBands(QImage &picture, const QRegion &clip, const QRect &place, QRgb colour) {
     const QRect inside = picture.rect();
-    // Nearly always the key lies whole in one part of the clip.
-    for (const QRect &part : clip) {
-        if (part.contains(place)) {
-            fillBandsWithin(picture, place, colour, part & inside);
-            return;
-        }
-    }
     for (const QRect &part : clip) fillBandsWithin(picture, place, colour, part & inside);
 }
 

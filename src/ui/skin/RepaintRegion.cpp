@@ -14,13 +14,6 @@ bool joinsRun(const QRect &run, const QRect &place) {
     return gap <= place.width() / 2;
 }
 
-// One line of runs, sorted, apart and of one height: a region taken as it is.
-QRegion regionOfLine(const std::vector<QRect> &line) {
-    QRegion region;
-    region.setRects(line.data(), int(line.size()));
-    return region;
-}
-
 }  // namespace
 
 QRegion gatheredRegion(std::vector<QRect> places) {
@@ -38,14 +31,19 @@ QRegion gatheredRegion(std::vector<QRect> places) {
             line.back() |= place;
             continue;
         }
-        if (!sameLine && !line.empty()) {
-            region += regionOfLine(line);
-            line.clear();
-        }
+        if (!sameLine) uniteBatch(region, line);
         line.push_back(place);
     }
-    if (!line.empty()) region += regionOfLine(line);
+    uniteBatch(region, line);
     return region;
+}
+
+void uniteBatch(QRegion &region, std::vector<QRect> &batch) {
+    if (batch.empty()) return;
+    QRegion part;
+    part.setRects(batch.data(), static_cast<int>(batch.size()));
+    region += part;
+    batch.clear();
 }
 
 }  // namespace skin

@@ -14,4 +14,9 @@ namespace skin {
 
 QRegion gatheredRegion(std::vector<QRect> places);
 
+// Adds `batch` to `region` in one union and empties it. The rectangles must be
+// in the form a region keeps them: sorted by top, then left; apart; and those
+// with one top of one height.
+void uniteBatch(QRegion &region, std::vector<QRect> &batch);
+
 }  // namespace skin

@@ -3,6 +3,8 @@
 #include <QRect>
 #include <vector>
 
+#include "ui/skin/RepaintRegion.h"
+
 namespace skin {
 namespace {
 
@@ -21,14 +23,6 @@ void collectRowRuns(const QRgb *row, int width, int y, std::vector<QRect> &runs)
         while (x < width && !isWhite(row[x])) ++x;
         if (x > start) runs.emplace_back(start, y, x - start, 1);
     }
-}
-
-void uniteBatch(QRegion &shape, std::vector<QRect> &batch) {
-    if (batch.empty()) return;
-    QRegion part;
-    part.setRects(batch.data(), static_cast<int>(batch.size()));
-    shape += part;
-    batch.clear();
 }
 
 }  // namespace
