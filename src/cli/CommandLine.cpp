@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "cli/Texts.h"
+
 namespace cli {
 
 void runs(CLI::App *command, CommandLine &line, std::function<void()> work) {
@@ -14,6 +16,12 @@ CLI::Option *addJsonFlag(CLI::App *command, bool &json) {
 
 void printJson(const nlohmann::json &document) {
     std::cout << document.dump(2) << '\n';
+}
+
+nlohmann::json modesJson(const std::vector<int> &codes) {
+    nlohmann::json modes = nlohmann::json::array();
+    for (int code : codes) modes.push_back({{"code", code}, {"name", modeName(code)}});
+    return modes;
 }
 
 CLI::Option *addProfileOption(CLI::App *command, int &profile) {

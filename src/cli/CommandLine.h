@@ -7,6 +7,7 @@
 #include <functional>
 #include <nlohmann/json.hpp>
 #include <string>
+#include <vector>
 
 namespace cli {
 
@@ -24,6 +25,9 @@ CLI::Option *addJsonFlag(CLI::App *command, bool &json);
 
 // Prints a JSON document on stdout (two-space indent, one trailing newline).
 void printJson(const nlohmann::json &document);
+
+// The lighting modes by code and name, as `info` and `lighting modes` give them.
+nlohmann::json modesJson(const std::vector<int> &codes);
 
 // The profile a command addresses: --profile N when given, else the active one.
 CLI::Option *addProfileOption(CLI::App *command, int &profile);

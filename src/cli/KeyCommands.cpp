@@ -29,18 +29,12 @@ struct KeyRequest {
     std::string action;
 };
 
-int profileOf(KeyboardSession &session, int requested) {
-    return requested >= 0 ? requested : session.activeProfile();
-}
-
 void show(const KeyRequest &request) {
     KeyboardSession session;
     KeyConfiguration configuration(session);
     model::ProfileStore &store = configuration.load();
-    const int profile = request.profile >= 0 ? request.profile : [&] {
-        session.requireKeyboard();
-        return session.activeProfile();
-    }();
+    if (request.profile < 0) session.requireKeyboard();
+    const int profile = session.profileOr(request.profile);
     nlohmann::json keys = nlohmann::json::array();
     std::lock_guard lock(store.mutex());
     for (const KeyRecord &key : keyboardViewRecords()) {
@@ -67,7 +61,7 @@ void set(const KeyRequest &request) {
                                   "\"; 'varnelctl keys show' lists the keys by name and row");
     KeyboardSession session;
     session.requireKeyboard();
-    const int profile = profileOf(session, request.profile);
+    const int profile = session.profileOr(request.profile);
     SharedChange change;
     KeyConfiguration configuration(session);
     model::ProfileStore &store = configuration.load();

@@ -86,11 +86,10 @@ void KeyConfiguration::saveTo(const std::filesystem::path &file) {
         fail(ExitCode::FileError, "cannot write " + file.string());
 }
 
-void KeyConfiguration::upload(const std::vector<int> &profiles) {
+void KeyConfiguration::upload(std::optional<int> onlyProfile) {
     std::lock_guard lock(working_.mutex());
-    const bool all = profiles.size() > 1;
-    uploadProfile_ = all ? -1 : profiles.front();
-    if (!transfer().uploadStore(working_, all))
+    uploadProfile_ = onlyProfile.value_or(-1);
+    if (!transfer().uploadStore(working_, !onlyProfile))
         fail(ExitCode::KeyboardError, "the upload to the keyboard did not complete");
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 
 #include "cli/KeyboardSession.h"
 #include "model/DeviceImage.h"
@@ -31,8 +32,9 @@ public:
     // Writes the store to the profile data file (or to another file).
     void save();
     void saveTo(const std::filesystem::path &file);
-    // Sends the key pages of these profiles and the macro area, as Apply does.
-    void upload(const std::vector<int> &profiles);
+    // Sends the key pages of one profile (every profile when none is given) and
+    // the macro area, as Apply does.
+    void upload(std::optional<int> onlyProfile);
 
 private:
     model::DeviceImageTransfer &transfer();

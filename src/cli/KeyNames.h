@@ -34,6 +34,7 @@ std::string keyName(model::KeyCode code);
 // what a key action or a macro step may press) by its display name.
 std::optional<model::KeyCode> pressableKeyByName(std::string_view name);
 
+// Whether two names are the same but for the case of ASCII letters.
 bool sameName(std::string_view a, std::string_view b);
 
 }  // namespace cli

@@ -2,7 +2,6 @@
 #include <iostream>
 
 #include "cli/CommandLine.h"
-#include "cli/ExitCode.h"
 #include "cli/KeyboardSession.h"
 #include "cli/SharedChange.h"
 #include "cli/Texts.h"
@@ -14,12 +13,6 @@ std::string hex4(std::uint16_t value) {
     char text[8];
     std::snprintf(text, sizeof text, "0x%04X", value);
     return text;
-}
-
-nlohmann::json modesJson(const std::vector<int> &codes) {
-    nlohmann::json modes = nlohmann::json::array();
-    for (int code : codes) modes.push_back({{"code", code}, {"name", modeName(code)}});
-    return modes;
 }
 
 nlohmann::json keyboardJson(const KeyboardFacts &facts) {

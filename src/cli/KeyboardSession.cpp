@@ -23,10 +23,9 @@ constexpr char kUdevRuleAdvice[] =
 
 KeyboardFacts factsOf(const devicelink::InfoBlock &info) {
     KeyboardFacts facts;
-    facts.firmware = static_cast<std::uint16_t>(info[devicelink::kInfoFirmwareOffset] |
-                                                info[devicelink::kInfoFirmwareOffset + 1] << 8);
+    facts.firmware = devicelink::firmwareVersionOf(info);
     facts.activeProfile = info[devicelink::kInfoProfileOffset];
-    facts.macroCapacity = info[devicelink::kInfoCapacityOffset] * devicelink::kMacroCapacityUnit;
+    facts.macroCapacity = devicelink::macroCapacityOf(info);
     lighting::ModeList modes;
     modes.build(std::span<const std::uint8_t, lighting::kModeSlotCount>(
         info.data() + devicelink::kInfoModesOffset, lighting::kModeSlotCount));
@@ -96,6 +95,10 @@ int KeyboardSession::activeProfile() {
     if (profile < 0 || profile >= devicelink::kProfileCount)
         fail(ExitCode::KeyboardError, "the keyboard's active profile cannot be read");
     return profile;
+}
+
+int KeyboardSession::profileOr(int requested) {
+    return requested >= 0 ? requested : activeProfile();
 }
 
 model::KeyboardMemory &KeyboardSession::readLayout() {

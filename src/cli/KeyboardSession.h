@@ -48,6 +48,8 @@ public:
     KeyboardFacts readFacts();
     // The active on-board profile 0..2; fails when it cannot be read.
     int activeProfile();
+    // `requested` when it names a profile (0..2), else the active one.
+    int profileOr(int requested);
     // The default matrix and macro capacity an upload or download needs.
     model::KeyboardMemory &readLayout();
 

@@ -5,6 +5,7 @@
 
 #include "cli/CommandLine.h"
 #include "cli/ExitCode.h"
+#include "cli/KeyNames.h"
 #include "cli/KeyboardSession.h"
 #include "cli/LightingChoices.h"
 #include "cli/SharedChange.h"
@@ -38,7 +39,7 @@ class LightingSession {
 public:
     explicit LightingSession(int profile) : model_(session_.commands(), host_, pathsOfThisUser()) {
         session_.requireKeyboard();
-        model_.setCurrentProfile(profile >= 0 ? profile : session_.activeProfile());
+        model_.setCurrentProfile(session_.profileOr(profile));
         if (model_.reloadLighting() != 0)
             fail(ExitCode::KeyboardError, "the keyboard's lighting cannot be read");
     }
@@ -59,9 +60,7 @@ private:
 int selectorIndexOf(const lighting::ModeList &modes, const std::string &wanted) {
     for (int index = 0; index < modes.size(); ++index) {
         const int code = modes.codeOf(index);
-        if (wanted == std::to_string(code) ||
-            CLI::detail::to_lower(wanted) == CLI::detail::to_lower(modeName(code)))
-            return index;
+        if (wanted == std::to_string(code) || sameName(wanted, modeName(code))) return index;
     }
     fail(ExitCode::Usage, "unknown lighting mode \"" + wanted +
                               "\"; 'varnelctl lighting modes' lists the keyboard's modes");
@@ -99,9 +98,7 @@ void modes(bool json) {
     KeyboardSession session;
     session.requireKeyboard();
     const KeyboardFacts facts = factsOf(session.readInfo());
-    nlohmann::json list = nlohmann::json::array();
-    for (int code : facts.modes) list.push_back({{"code", code}, {"name", modeName(code)}});
-    if (json) return printJson(list);
+    if (json) return printJson(modesJson(facts.modes));
     for (int code : facts.modes) std::cout << code << '\t' << modeName(code) << '\n';
 }
 

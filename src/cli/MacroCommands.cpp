@@ -1,6 +1,5 @@
 // macros list, show, export and import: the macros of the key configuration in
 // a plain text form (see MacroText.h), edited through the window's macro editor.
-#include <fstream>
 #include <iostream>
 
 #include "cli/CommandLine.h"
@@ -17,8 +16,6 @@
 
 namespace cli {
 namespace {
-
-const std::vector<int> kAllProfiles{0, 1, 2};
 
 struct MacroRequest {
     bool json = false;
@@ -116,7 +113,8 @@ void placeInEditor(model::MacroEditor &editor, const model::MacroRecord &macro) 
     if (index) {
         editor.selectMacro(*index);
     } else if (editor.count() > 0 && !editor.createMacro()) {
-        fail(ExitCode::Usage, "the key configuration already holds 100 macros");
+        fail(ExitCode::Usage, "the key configuration already holds " +
+                                  std::to_string(model::kMaxMacros) + " macros");
     }
     editor.changeName(name);
     editor.steps().load(macro);
@@ -140,7 +138,7 @@ void importMacro(const MacroRequest &request) {
     placeInEditor(editor, macro);
     if (!editor.commit()) fail(ExitCode::FileError, "not enough memory for the macro list");
     configuration.save();
-    configuration.upload(kAllProfiles);
+    configuration.upload(std::nullopt);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "cli/ExitCode.h"
 #include "cli/KeyNames.h"
 #include "cli/Texts.h"
+#include "model/MacroStepList.h"
 #include "platform/Utf.h"
 
 namespace cli {
@@ -80,8 +81,8 @@ private:
         if (!key) refuse("unknown key \"" + name + "\"");
         const std::string_view direction = parts[parts.size() - 2];
         if (direction != "down" && direction != "up") refuse("the direction is down or up");
-        const auto delay = number(parts.back(), kMaxStepDelayMs);
-        if (!delay) refuse("the delay is 0.." + std::to_string(kMaxStepDelayMs) + " ms");
+        const auto delay = number(parts.back(), model::kMaxHandWaitMs);
+        if (!delay) refuse("the delay is 0.." + std::to_string(model::kMaxHandWaitMs) + " ms");
         if (macro_.actionCount == model::kMaxMacroActions)
             refuse("a macro has at most " + std::to_string(model::kMaxMacroActions) + " steps");
         macro_.actions[macro_.actionCount++] = {*delay, *key,

@@ -16,8 +16,6 @@
 
 namespace cli {
 
-inline constexpr std::uint32_t kMaxStepDelayMs = 40000;
-
 std::string formatMacroText(const model::MacroRecord &macro);
 
 // A macro (id 0, not yet in a list) from its text form. Fails with a file error

@@ -7,8 +7,6 @@
 namespace cli {
 namespace {
 
-const std::vector<int> kAllProfiles{0, 1, 2};
-
 // As the window's export: a name without an extension gets ".vrp".
 std::filesystem::path withVrpExtension(std::filesystem::path file) {
     if (!file.has_extension()) file += ".vrp";
@@ -29,7 +27,7 @@ void importFrom(const std::filesystem::path &file) {
     KeyConfiguration configuration(session);
     configuration.importFrom(file);
     configuration.save();
-    configuration.upload(kAllProfiles);
+    configuration.upload(std::nullopt);
 }
 
 void download() {
@@ -45,7 +43,7 @@ void upload() {
     SharedChange change;
     KeyConfiguration configuration(session);
     configuration.load();
-    configuration.upload(kAllProfiles);
+    configuration.upload(std::nullopt);
 }
 
 CLI::App *addFileCommand(CommandLine &line, const char *name, const char *description,

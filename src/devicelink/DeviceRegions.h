@@ -41,4 +41,15 @@ using InfoBlock = std::array<std::uint8_t, kInfoSize>;
 using ParamRecord = std::array<std::uint8_t, kParamRecordSize>;
 using KeyPage = std::array<std::uint8_t, kKeyPageSize>;
 
+// The keyboard's firmware version, as an info block gives it.
+inline std::uint16_t firmwareVersionOf(const InfoBlock &info) {
+    return static_cast<std::uint16_t>(info[kInfoFirmwareOffset] | info[kInfoFirmwareOffset + 1]
+                                                                      << 8);
+}
+
+// The size in bytes of the keyboard's macro area, as an info block gives it.
+inline std::uint32_t macroCapacityOf(const InfoBlock &info) {
+    return info[kInfoCapacityOffset] * kMacroCapacityUnit;
+}
+
 }  // namespace devicelink

@@ -346,8 +346,7 @@ void CVarnelDlg::readKeyboardLayout() {
 void CVarnelDlg::versionCheck() {
     devicelink::InfoBlock info{};
     commands_->readInfo(info);
-    const std::uint16_t version = static_cast<std::uint16_t>(
-        info[devicelink::kInfoFirmwareOffset] | info[devicelink::kInfoFirmwareOffset + 1] << 8);
+    const std::uint16_t version = devicelink::firmwareVersionOf(info);
     if (version == 0 || version >= kLowestFirmware) return;
     std::this_thread::sleep_for(kVersionPause);
     const skin::MessageAnswer answer = skin::dialogServices().showMessage(
