@@ -13,6 +13,7 @@
 #include "platform/Folders.h"
 #include "platform/InstanceLock.h"
 #include "platform/LocalChannel.h"
+#include "settings/InstanceChannel.h"
 #include "ui/mainwindow/CVarnelDlg.h"
 #include "ui/mainwindow/WindowMessages.h"
 
@@ -64,10 +65,10 @@ CVarnelApp::Claim CVarnelApp::claimInstance(std::string_view command) {
     const auto started = std::chrono::steady_clock::now();
     bool saidWaiting = false;
     const auto firstLives = [this] {
-        return platform::InstanceLock::heldByAnother(folder_, kInstanceName);
+        return platform::InstanceLock::heldByAnother(folder_, app::kInstanceName);
     };
     for (;;) {
-        lock_ = std::make_unique<platform::InstanceLock>(folder_, kInstanceName);
+        lock_ = std::make_unique<platform::InstanceLock>(folder_, app::kInstanceName);
         if (lock_->held()) return Claim::First;
         if (!lock_->heldElsewhere()) return Claim::NoPrivateFolder;
         lock_.reset();

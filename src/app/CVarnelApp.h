@@ -10,7 +10,6 @@
 #include <string_view>
 
 #include "settings/AppPaths.h"
-#include "settings/InstanceChannel.h"
 #include "ui/mainwindow/MainWindowEnvironment.h"
 
 namespace platform {
@@ -21,8 +20,6 @@ class LocalChannelServer;
 class CVarnelDlg;
 class ShutdownSignals;
 struct ProcessStores;
-
-using app::kInstanceName;
 
 struct CommandLine {
     bool kill = false;

@@ -31,8 +31,8 @@ void setHandlers(void (*handler)(int)) {
 ShutdownSignals::ShutdownSignals(std::function<void()> onSignal, QObject *parent)
     : QObject(parent), onSignal_(std::move(onSignal)) {
     if (signalPipe[0] < 0 && ::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0) return;
-    notifier_ = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, &ShutdownSignals::received);
+    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &ShutdownSignals::received);
     setHandlers(writeSignalToPipe);
 }
 

@@ -9,8 +9,6 @@
 #include <QObject>
 #include <functional>
 
-class QSocketNotifier;
-
 class ShutdownSignals : public QObject {
 public:
     explicit ShutdownSignals(std::function<void()> onSignal, QObject *parent = nullptr);
@@ -22,5 +20,4 @@ private:
     void received();
 
     std::function<void()> onSignal_;
-    QSocketNotifier *notifier_ = nullptr;
 };
