@@ -11,7 +11,6 @@
 // without waiting.
 #pragma once
 
-#include <array>
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
