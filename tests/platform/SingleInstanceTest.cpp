@@ -69,6 +69,15 @@ protected:
         std::lock_guard lock(mutex);
         commands.push_back(command);
     }
+    // A bare connection to the channel, as a client that speaks no protocol.
+    int connectRaw() const {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socket.c_str());
+        const int client = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        EXPECT_EQ(::connect(client, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+        return client;
+    }
 
     ScratchFolder folder;
     std::filesystem::path socket = folder.path() / "QX11K09A.sock";
@@ -101,13 +110,8 @@ TEST_F(LocalChannelTest, NoListenerOrBadCommandFails) {
 
 TEST_F(LocalChannelTest, ASilentOrOverlongClientDoesNotBlockTheNext) {
     platform::LocalChannelServer server(socket, [&](const std::string &c) { record(c); });
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socket.c_str());
-    const int silent = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_EQ(::connect(silent, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
-    const int flood = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_EQ(::connect(flood, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    const int silent = connectRaw();
+    const int flood = connectRaw();
     const std::string junk(4096, 'X');
     ASSERT_GT(::write(flood, junk.data(), junk.size()), 0);
     EXPECT_TRUE(platform::sendChannelCommand(socket, "OPEN"));
@@ -118,11 +122,7 @@ TEST_F(LocalChannelTest, ASilentOrOverlongClientDoesNotBlockTheNext) {
 
 TEST_F(LocalChannelTest, AClientTricklingOneByteASecondDoesNotHoldUpTheNext) {
     platform::LocalChannelServer server(socket, [&](const std::string &c) { record(c); });
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socket.c_str());
-    const int trickle = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_EQ(::connect(trickle, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+    const int trickle = connectRaw();
     std::atomic<bool> stop{false};
     std::thread trickler([&] {
         // "KILLKILL..." about one byte a second: never a whole line within the server's patience.
